@@ -1,0 +1,195 @@
+#include "Form1.h"
+
+#include "AppVersion.h"
+#include "CheckableHeader.h"
+#include "ColumnMap.h"
+#include "DocumentTableModel.h"
+#include "StatusBar.h"
+#include "Twips.h"
+
+#include <QCoreApplication>
+#include <QDateTimeEdit>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QEvent>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
+
+Form1::Form1(const QString& configFolder, QWidget* parent)
+    : QMainWindow(parent), m_configFolder(configFolder), m_table(new DocumentTableModel(this)),
+      m_geometry(MainLayout::Design())
+{
+    CreateMenus();
+    CreateControls();
+    setWindowTitle(QStringLiteral("%1 %2.%3.%4")
+                       .arg(QString::fromUtf8(kProductName))
+                       .arg(kVersionMajor)
+                       .arg(kVersionMinor)
+                       .arg(kVersionRevision));
+    ShowStatusText(QStringLiteral("Готов к работе ..."), -1);
+    LoadColumns();
+    ShapeGrid();
+    DTPicker1->setDateTime(QDateTime::currentDateTime());
+    Shape1->hide();
+    const Twips twips(this);
+    resize(twips.ToPixels(13572), twips.ToPixels(8028));
+}
+
+Form1::~Form1() = default;
+
+bool Form1::IsDevEnvironment()
+{
+    const QString base = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    return base.compare(QLatin1String("DEVSTAGE"), Qt::CaseInsensitive) == 0;
+}
+
+void Form1::ShowStatusText(const QString& Txt, qint32 Color)
+{
+    StatusBar1->Show(Txt, static_cast<StatusColor>(Color));
+}
+
+void Form1::ShowStatusText(const StatusMessage& message)
+{
+    StatusBar1->Show(message.text, message.color);
+}
+
+void Form1::CreateMenus()
+{
+    // The "Файл" menu stays off the menu bar: its items serve as the split buttons' pop-up menus.
+    MnuFile = new QMenu(QStringLiteral("Файл"), this);
+    mnuOpn = MnuFile->addMenu(QStringLiteral("Открыть"));
+    mnuOpen[0] = mnuOpn->addAction(QStringLiteral("Открыть файл ..."));
+    mnuOpen[1] = mnuOpn->addAction(QStringLiteral("Открыть папку ..."));
+    mnuOpn->setDefaultAction(mnuOpen[0]);
+    mnuSave = MnuFile->addMenu(QStringLiteral("Сохранить"));
+    mnuOpenAfter = mnuSave->addAction(QStringLiteral("Перейти к файлу после сохранения"));
+    mnuOpenAfter->setCheckable(true);
+    menuBar()->hide();
+}
+
+void Form1::CreateControls()
+{
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    central->installEventFilter(this);
+    LabelW1 = new QLabel(QStringLiteral("Исходный файл:"), central);
+    TxtFileIn = new QLineEdit(central);
+    TxtFileIn->setReadOnly(true);
+    CommandOpen = new QToolButton(central);
+    CommandOpen->setPopupMode(QToolButton::MenuButtonPopup);
+    CommandOpen->setMenu(mnuOpn);
+    CommandOpen->setToolTip(QStringLiteral("Открыть файл ..."));
+    CommandOpen->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    AlphaLogo = new QLabel(central);
+    Shape1 = new QFrame(central);
+    Shape1->setStyleSheet(QStringLiteral("background: black"));
+
+    List = new QTreeView(central);
+    ListHeader = new CheckableHeader(List);
+    List->setHeader(ListHeader);
+    List->setModel(m_table);
+    List->setRootIsDecorated(false);
+    List->setUniformRowHeights(true);
+    List->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    List->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListHeader->setSectionsMovable(true);
+    ListHeader->setStretchLastSection(false);
+
+    Grid1 = new QTableWidget(central);
+    Grid1->setEnabled(false);
+    Grid1->setWordWrap(true);
+    Grid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    Grid1->verticalHeader()->hide();
+    Grid1->horizontalHeader()->setStretchLastSection(true);
+
+    CreateBottomPanel();
+    StatusBar1 = new StatusBar(this);
+    setStatusBar(StatusBar1);
+    ReadTimer = new QTimer(this);
+    ReadTimer->setSingleShot(true);
+    ReadTimer->setInterval(100);
+}
+
+void Form1::CreateBottomPanel()
+{
+    PicCont = new QWidget(centralWidget());
+    PicCont->setAutoFillBackground(true);
+    const Twips twips(this);
+    OptionsBtn = new QToolButton(PicCont);
+    OptionsBtn->setToolTip(QStringLiteral("Настройки"));
+    OptionsBtn->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    OptionsBtn->setGeometry(twips.Rect(36, 36, 720, 492));
+    LabelW2 = new QLabel(QStringLiteral("Дата создания выписки:"), PicCont);
+    LabelW2->setGeometry(twips.Rect(996, 144, 2508, 240));
+    LabelW2->adjustSize();
+    DTPicker1 = new QDateTimeEdit(PicCont);
+    DTPicker1->setDisplayFormat(QStringLiteral("dd.MM.yyyy   HH:mm"));
+    DTPicker1->setCalendarPopup(true);
+    DTPicker1->setGeometry(twips.Rect(3132, 96, 1656, 324));
+    DTPicker1->move(std::max(DTPicker1->x(), LabelW2->geometry().right() + 6), DTPicker1->y());
+    DTPicker1->adjustSize();
+    CommandSaveAs = new QToolButton(PicCont);
+    CommandSaveAs->setText(QStringLiteral("Сохранить как ..."));
+    CommandSaveAs->setPopupMode(QToolButton::MenuButtonPopup);
+    CommandSaveAs->setMenu(mnuSave);
+    CommandSaveAs->setEnabled(false);
+}
+
+void Form1::LoadColumns()
+{
+    ColumnMap map;
+    if (!map.Load(m_configFolder))
+        ShowStatusText({map.errorString(), StatusColor::Red});
+    m_table->SetColumns(map.Columns());
+    m_table->SetHeaderCheckState(Qt::Unchecked);
+    for (int i = 0; i < m_table->columnCount(); ++i)
+        List->resizeColumnToContents(i);
+}
+
+void Form1::ShapeGrid()
+{
+    const QList<DocumentColumn>& columns = m_table->Columns();
+    Grid1->setColumnCount(2);
+    Grid1->setHorizontalHeaderLabels({QStringLiteral("Реквизит"), QStringLiteral("Значение")});
+    Grid1->setRowCount(int(columns.size()));
+    Grid1->setColumnWidth(0, Twips(this).ToPixels(2000));
+}
+
+void Form1::ApplyGeometry(const MainGeometry& geometry)
+{
+    const Twips twips(this);
+    auto place = [&](QWidget* widget, const QRectF& r) {
+        widget->setGeometry(twips.Rect(r.left(), r.top(), r.width(), r.height()));
+    };
+    LabelW1->setGeometry(twips.Rect(204, 792, 2628, 264));
+    LabelW1->adjustSize();
+    place(TxtFileIn, geometry.txtFileIn);
+    place(CommandOpen, geometry.commandOpen);
+    place(AlphaLogo, geometry.alphaLogo);
+    place(List, geometry.list);
+    place(Grid1, geometry.grid);
+    place(PicCont, geometry.picCont);
+    place(CommandSaveAs, geometry.commandSaveAs);
+    CommandSaveAs->resize(std::max(CommandSaveAs->width(), CommandSaveAs->sizeHint().width()),
+                          CommandSaveAs->height());
+    Grid1->resizeRowsToContents();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    // The client area is the central widget: the status bar below it has its own place.
+    if (watched == centralWidget() && event->type() == QEvent::Resize) {
+        const Twips twips(this);
+        const QSize client = centralWidget()->size();
+        m_geometry = MainLayout::Arrange(m_geometry, twips.FromPixels(client.width()),
+                                         twips.FromPixels(client.height()), 0);
+        ApplyGeometry(m_geometry);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

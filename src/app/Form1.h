@@ -1,0 +1,74 @@
+#pragma once
+
+#include "MainLayout.h"
+#include "StatusMessage.h"
+
+#include <QMainWindow>
+
+class CheckableHeader;
+class DocumentTableModel;
+class QDateTimeEdit;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QTableWidget;
+class QTimer;
+class QToolButton;
+class QTreeView;
+class StatusBar;
+
+/// The main window: the input path, the document table, the requisite grid and the export panel.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    /// Builds the window and runs the start-up sequence with the given configuration folder.
+    explicit Form1(const QString& configFolder, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    /// Writes the status bar; a colour of -1 (StatusColor::Keep) keeps the previous colour.
+    void ShowStatusText(const QString& Txt, qint32 Color);
+    void ShowStatusText(const StatusMessage& message);
+
+    /// True when the executable's base name is "DEVSTAGE" in any case.
+    static bool IsDevEnvironment();
+
+    DocumentTableModel* Table() const { return m_table; }
+
+    // The named controls of the window.
+    QLabel* LabelW1 = nullptr;
+    QLineEdit* TxtFileIn = nullptr;
+    QToolButton* CommandOpen = nullptr;
+    QLabel* AlphaLogo = nullptr;
+    QTreeView* List = nullptr;
+    CheckableHeader* ListHeader = nullptr;
+    QTableWidget* Grid1 = nullptr;
+    QWidget* PicCont = nullptr;
+    QToolButton* OptionsBtn = nullptr;
+    QLabel* LabelW2 = nullptr;
+    QDateTimeEdit* DTPicker1 = nullptr;
+    QToolButton* CommandSaveAs = nullptr;
+    StatusBar* StatusBar1 = nullptr;
+    QFrame* Shape1 = nullptr;
+    QTimer* ReadTimer = nullptr;
+    QMenu* MnuFile = nullptr;
+    QMenu* mnuOpn = nullptr;
+    QAction* mnuOpen[2] = {nullptr, nullptr};
+    QMenu* mnuSave = nullptr;
+    QAction* mnuOpenAfter = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateMenus();
+    void CreateBottomPanel();
+    void LoadColumns();
+    void ShapeGrid();
+    void ApplyGeometry(const MainGeometry& geometry);
+
+    QString m_configFolder;
+    DocumentTableModel* m_table;
+    MainGeometry m_geometry;
+};

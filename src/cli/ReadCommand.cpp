@@ -1,0 +1,33 @@
+#include "ReadCommand.h"
+
+#include "ColumnMap.h"
+#include "CommandLine.h"
+#include "ConsoleOutput.h"
+#include "DocumentTableModel.h"
+#include "ReadCycle.h"
+#include "RowWriter.h"
+#include "Usage.h"
+
+
+int ReadCommand(const QStringList& arguments)
+{
+    CommandLine line;
+    if (!line.Parse(arguments, {QStringLiteral("config"), QStringLiteral("format")}))
+        return UsageError(line.errorString());
+    if (line.Positionals().size() != 1)
+        return UsageError(QStringLiteral("read takes exactly one PATH"));
+    const QString format = line.Option(QStringLiteral("format"), QStringLiteral("tsv"));
+    if (format != QLatin1String("tsv") && format != QLatin1String("json"))
+        return UsageError(QStringLiteral("--format is tsv or json"));
+
+    ColumnMap map;
+    if (!map.Load(line.Option(QStringLiteral("config"), DefaultConfigFolder())))
+        ConsoleOutput::Error(map.errorString());
+    DocumentTableModel table;
+    table.SetColumns(map.Columns());
+    const StatusMessage status = ReadCycle(table).Run(line.Positionals().first());
+
+    ConsoleOutput::Out(format == QLatin1String("json") ? RowWriter::Json(table) : RowWriter::Tsv(table));
+    ConsoleOutput::Err(status.text + QLatin1Char('\n'));
+    return table.rowCount() > 0 ? 0 : 1;
+}

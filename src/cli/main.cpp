@@ -1,0 +1,46 @@
+#include "ConsoleOutput.h"
+#include "ReadCommand.h"
+#include "Usage.h"
+#include "UserLocale.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+QString UsageText()
+{
+    return QStringLiteral("usage: vypiska-cli read PATH [--config DIR] [--format tsv|json]\n"
+                          "       vypiska-cli --help | --version\n");
+}
+
+QString DefaultConfigFolder()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("CONFIG"));
+}
+
+int UsageError(const QString& message)
+{
+    ConsoleOutput::Error(message);
+    ConsoleOutput::Err(UsageText());
+    return 2;
+}
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    InstallUserLocale();
+    QStringList arguments = app.arguments().mid(1);
+    if (arguments.isEmpty())
+        return UsageError(QStringLiteral("no command given"));
+    const QString command = arguments.first();
+    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
+        ConsoleOutput::Out(UsageText());
+        return 0;
+    }
+    if (command == QLatin1String("--version")) {
+        ConsoleOutput::Out(QStringLiteral("vypiska-cli " VYPISKA_VERSION "\n"));
+        return 0;
+    }
+    if (command == QLatin1String("read"))
+        return ReadCommand(arguments.mid(1));
+    return UsageError(QStringLiteral("unknown command '%1'").arg(command));
+}

@@ -1,0 +1,7 @@
+#include "TextCoder.h"
+
+const TextCoder& TextCoder::Shared()
+{
+    static const TextCoder coder;
+    return coder;
+}

@@ -1,0 +1,54 @@
+#include "Utf8Text.h"
+
+namespace {
+
+int HexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+} // namespace
+
+QString Utf8Text::DecodeUTF8(QByteArrayView encoded)
+{
+    if (encoded.isEmpty())
+        return {};
+    if (!encoded.contains('%'))
+        return QString::fromUtf8(encoded);
+    QByteArray bytes;
+    bytes.reserve(encoded.size());
+    for (qsizetype i = 0; i < encoded.size(); ++i) {
+        const char c = encoded[i];
+        const int high = c == '%' && i + 2 < encoded.size() ? HexValue(encoded[i + 1]) : -1;
+        const int low = high >= 0 ? HexValue(encoded[i + 2]) : -1;
+        if (low < 0) {
+            bytes.append(c);
+            continue;
+        }
+        bytes.append(static_cast<char>(high * 16 + low));
+        i += 2;
+    }
+    return QString::fromUtf8(bytes);
+}
+
+QByteArray Utf8Text::EncodeUTF8(QStringView text)
+{
+    const qsizetype end = text.indexOf(QChar(0));
+    QString units = (end < 0 ? text : text.left(end)).toString();
+    // Qt writes "?" for a lone surrogate; the toolkit has always written U+FFFD.
+    for (qsizetype i = 0; i < units.size(); ++i) {
+        const bool pairStart = units[i].isHighSurrogate() && i + 1 < units.size() &&
+                               units[i + 1].isLowSurrogate();
+        if (pairStart)
+            ++i;
+        else if (units[i].isSurrogate())
+            units[i] = QChar(QChar::ReplacementCharacter);
+    }
+    return units.toUtf8();
+}
