@@ -2,10 +2,13 @@
 
 #include "AppVersion.h"
 #include "CheckableHeader.h"
+#include "FormAbout.h"
 #include "ColumnMap.h"
 #include "DocumentTableModel.h"
 #include "StatusBar.h"
 #include "Twips.h"
+#include "WindowChrome.h"
+#include "WindowDrag.h"
 
 #include <QCoreApplication>
 #include <QDateTimeEdit>
@@ -16,6 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -32,11 +36,15 @@ Form1::Form1(const QString& configFolder, QWidget* parent)
                        .arg(kVersionMajor)
                        .arg(kVersionMinor)
                        .arg(kVersionRevision));
+    if (!IsDevEnvironment()) {
+        WindowChrome::SetMinMaxSize(this, 800, 600, 0, 0);
+        WindowChrome::SetWindowIcons(this, true);
+    }
     ShowStatusText(QStringLiteral("Готов к работе ..."), -1);
     LoadColumns();
     ShapeGrid();
     DTPicker1->setDateTime(QDateTime::currentDateTime());
-    Shape1->hide();
+    Shape1->setVisible(WindowChrome::IsGlassAvailable());
     const Twips twips(this);
     resize(twips.ToPixels(13572), twips.ToPixels(8028));
 }
@@ -85,8 +93,15 @@ void Form1::CreateControls()
     CommandOpen->setPopupMode(QToolButton::MenuButtonPopup);
     CommandOpen->setMenu(mnuOpn);
     CommandOpen->setToolTip(QStringLiteral("Открыть файл ..."));
-    CommandOpen->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    CommandOpen->setIcon(QIcon::fromTheme(QStringLiteral("document-open"),
+                                          QIcon(QStringLiteral(":/images/open.png"))));
     AlphaLogo = new QLabel(central);
+    AlphaLogo->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
+    AlphaLogo->setScaledContents(true);
+    AlphaLogo->installEventFilter(this);
+    WindowChrome::SetHandCursor(AlphaLogo);
+    // The band above the input row moves the window; a press on the very top edge does not.
+    new WindowDrag(central, [this](QPoint at) { return at.y() > 0 && at.y() < TxtFileIn->y(); });
     Shape1 = new QFrame(central);
     Shape1->setStyleSheet(QStringLiteral("background: black"));
 
@@ -123,7 +138,8 @@ void Form1::CreateBottomPanel()
     const Twips twips(this);
     OptionsBtn = new QToolButton(PicCont);
     OptionsBtn->setToolTip(QStringLiteral("Настройки"));
-    OptionsBtn->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    OptionsBtn->setIcon(QIcon::fromTheme(QStringLiteral("preferences-system"),
+                                         QIcon(QStringLiteral(":/images/options.png"))));
     OptionsBtn->setGeometry(twips.Rect(36, 36, 720, 492));
     LabelW2 = new QLabel(QStringLiteral("Дата создания выписки:"), PicCont);
     LabelW2->setGeometry(twips.Rect(996, 144, 2508, 240));
@@ -170,6 +186,10 @@ void Form1::ApplyGeometry(const MainGeometry& geometry)
     LabelW1->setGeometry(twips.Rect(204, 792, 2628, 264));
     LabelW1->adjustSize();
     place(TxtFileIn, geometry.txtFileIn);
+    // Fonts wider than the design's Tahoma must not let the caption run under the input box.
+    const int captionEnd = LabelW1->geometry().right() + 4;
+    if (TxtFileIn->x() < captionEnd)
+        TxtFileIn->setGeometry(TxtFileIn->geometry().adjusted(captionEnd - TxtFileIn->x(), 0, 0, 0));
     place(CommandOpen, geometry.commandOpen);
     place(AlphaLogo, geometry.alphaLogo);
     place(List, geometry.list);
@@ -181,8 +201,19 @@ void Form1::ApplyGeometry(const MainGeometry& geometry)
     Grid1->resizeRowsToContents();
 }
 
+void Form1::ShowAbout()
+{
+    FormAbout about(this);
+    about.exec();
+}
+
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == AlphaLogo && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        ShowAbout();
+        return true;
+    }
     // The client area is the central widget: the status bar below it has its own place.
     if (watched == centralWidget() && event->type() == QEvent::Resize) {
         const Twips twips(this);

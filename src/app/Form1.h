@@ -30,6 +30,9 @@ public:
     void ShowStatusText(const QString& Txt, qint32 Color);
     void ShowStatusText(const StatusMessage& message);
 
+    /// Opens the about box, modal over the window.
+    void ShowAbout();
+
     /// True when the executable's base name is "DEVSTAGE" in any case.
     static bool IsDevEnvironment();
 

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFontDatabase>
 
 int main(int argc, char* argv[])
 {
@@ -12,6 +13,11 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
     InstallUserLocale();
+    // The window was drawn for Tahoma 9 pt; where it is missing the desktop's sans-serif takes over.
+    const QString family = QFontDatabase::families().contains(QStringLiteral("Tahoma"))
+                               ? QStringLiteral("Tahoma")
+                               : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    QApplication::setFont(QFont(family, 9));
     Form1 window(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("CONFIG")));
     window.show();
     return app.exec();

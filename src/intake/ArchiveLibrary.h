@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QString>
+
+/// The version of the ZIP library the program reads archives with.
+QString ArchiveLibraryVersion();
