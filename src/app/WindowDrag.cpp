@@ -14,8 +14,12 @@ bool WindowDrag::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != m_handle)
         return false;
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+        type != QEvent::MouseButtonRelease)
+        return false;
     auto* mouse = static_cast<QMouseEvent*>(event);
-    switch (event->type()) {
+    switch (type) {
     case QEvent::MouseButtonPress: {
         const QPoint point = mouse->position().toPoint();
         if (mouse->button() != Qt::LeftButton || !m_mayGrab(point))
