@@ -2,6 +2,7 @@
 #include "ReadCommand.h"
 #include "Usage.h"
 #include "UserLocale.h"
+#include "WordsCommand.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,6 +10,7 @@
 QString UsageText()
 {
     return QStringLiteral("usage: vypiska-cli read PATH [--config DIR] [--format tsv|json]\n"
+                          "       vypiska-cli words AMOUNT\n"
                           "       vypiska-cli --help | --version\n");
 }
 
@@ -42,5 +44,7 @@ int main(int argc, char* argv[])
     }
     if (command == QLatin1String("read"))
         return ReadCommand(arguments.mid(1));
+    if (command == QLatin1String("words"))
+        return WordsCommand(arguments.mid(1));
     return UsageError(QStringLiteral("unknown command '%1'").arg(command));
 }

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+/// Writes an amount out in Russian words.
+class AmountInWords {
+public:
+    /// The whole part of an amount held as ten-thousandths, in lower-case words without currency
+    /// or kopecks: 211050000 gives "двадцать одна тысяча сто пять". Zero and negative amounts give
+    /// "ноль", amounts below one give empty text. A count of billions is spelled in full.
+    static QString StringSumm(qint64 n);
+};
