@@ -1,6 +1,7 @@
 #include "RenderExport.h"
 
 #include "AnsiCodec.h"
+#include "DocumentBlock.h"
 #include "DocumentTableModel.h"
 #include "ExportTemplate.h"
 #include "INIStorage.h"
@@ -8,8 +9,6 @@
 #include "SubstitutePlaceholder.h"
 
 namespace {
-
-const QString kCrLf = QStringLiteral("\r\n");
 
 // Every column's placeholders in column order: "{" name "}" for each name of its tag string,
 // empty names included, exactly as written.
@@ -39,24 +38,27 @@ QString RenderHeader(const QString& header, const QDateTime& timestamp, const QS
 
 } // namespace
 
-QString RenderExportText(const ExportTemplate& exportTemplate, const DocumentTableModel& table,
-                         const QDateTime& timestamp, const QString& account)
+QByteArray RenderExportBytes(const ExportTemplate& exportTemplate, const DocumentTableModel& table,
+                             const QDateTime& timestamp, const QString& account)
 {
     const ValueFormatter formatter(exportTemplate.Formats());
-    QString text = RenderHeader(exportTemplate.Header(), timestamp, account, formatter) + kCrLf;
-    const QList<QStringList> placeholders = ColumnPlaceholders(table);
+    const DocumentBlock block(exportTemplate.Document(), ColumnPlaceholders(table));
+    // Encoded block by block into one buffer: the text of a large export is never held twice.
+    QByteArray bytes;
+    bytes.reserve(table.rowCount() * (exportTemplate.Document().size() * 5 / 4 + 2) + 4096);
+    bytes += AnsiCodec::Encode(RenderHeader(exportTemplate.Header(), timestamp, account, formatter));
+    bytes += "\r\n";
+    QStringList values(table.columnCount());
     for (int row = 0; row < table.rowCount(); ++row) {
         if (table.Rows()[row].checkState != Qt::Checked)
             continue;
-        QString block = exportTemplate.Document();
-        for (int column = 0; column < placeholders.size(); ++column) {
-            const QString value = table.ExportValue(row, column);
-            for (const QString& placeholder : placeholders[column])
-                SubstitutePlaceholder(block, placeholder, value, formatter);
-        }
-        text += block + kCrLf;
+        for (int column = 0; column < table.columnCount(); ++column)
+            values[column] = table.ExportValue(row, column);
+        bytes += AnsiCodec::Encode(block.Fill(values, formatter));
+        bytes += "\r\n";
     }
-    return text + exportTemplate.Footer();
+    bytes += AnsiCodec::Encode(exportTemplate.Footer());
+    return bytes;
 }
 
 bool RenderExport(const QString& outputPath, const DocumentTableModel& table,
@@ -70,6 +72,6 @@ bool RenderExport(const QString& outputPath, const DocumentTableModel& table,
         return false;
     }
     const QString account = settings.ReadVal(1, QStringLiteral("ACC"), QString()).toString().trimmed();
-    const QString text = RenderExportText(exportTemplate, table, timestamp, account);
-    return ReplaceFile(outputPath, AnsiCodec::Encode(text), errorString);
+    return ReplaceFile(outputPath, RenderExportBytes(exportTemplate, table, timestamp, account),
+                       errorString);
 }

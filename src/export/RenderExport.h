@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
@@ -7,10 +8,10 @@ class DocumentTableModel;
 class ExportTemplate;
 class INIStorage;
 
-/// The export text: the header with "{MakeDate}", "{MakeTime}" and "{ACC}" filled, CR LF, then
-/// for every checked row the document block with every column's placeholders filled and CR LF,
-/// then the footer.
-QString RenderExportText(const ExportTemplate& exportTemplate, const DocumentTableModel& table,
+/// The export file's Windows-1251 bytes: the header with "{MakeDate}", "{MakeTime}" and "{ACC}"
+/// filled, CR LF, then for every checked row the document block with every column's
+/// placeholders filled and CR LF, then the footer.
+QByteArray RenderExportBytes(const ExportTemplate& exportTemplate, const DocumentTableModel& table,
                          const QDateTime& timestamp, const QString& account);
 
 /// Writes the checked rows of the table through the template into the output file in

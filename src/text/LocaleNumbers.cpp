@@ -38,6 +38,19 @@ bool SkipSign(QStringView& text)
     return true;
 }
 
+// A character that no removal takes away and that no number holds: its presence settles the test.
+bool HasForeignCharacter(QStringView text, const NumberSymbols& symbols)
+{
+    static const QString kNumeric = QStringLiteral("0123456789+-eEdD.,");
+    for (const QChar c : text) {
+        if (!kNumeric.contains(c) && !c.isSpace() && !symbols.currency.contains(c) &&
+            !symbols.currencySign.contains(c) && !symbols.point.contains(c) &&
+            !symbols.groupSeparator.contains(c))
+            return true;
+    }
+    return false;
+}
+
 void RemoveAll(QString& text, const QString& piece)
 {
     if (!piece.isEmpty())
@@ -85,6 +98,8 @@ bool LocaleNumbers::IsNumber(const QString& text, const NumberSymbols& symbols)
     // Plain digits carry no decoration, and most requisites are plain digits.
     if (AllDigits(text))
         return true;
+    if (HasForeignCharacter(text, symbols))
+        return false;
     // The currency goes before the grouping character: a locale may put the same no-break space
     // between digit groups and before the currency sign.
     QString rest = text;
