@@ -96,13 +96,6 @@ TEST_F(ExportTest, FillsHeaderBlocksAndFooterByTheTemplatesFormats)
                                 "Итого"));
 }
 
-TEST_F(ExportTest, TextsAfterTheirLastColonAndMissingCharactersAsQuestionMarks)
-{
-    AddRow("1,00 ₽", "", "", "", "Договор: 17/2024 ✓ €");
-    const QByteArray out = Render("<document>[{Имя}]</document>");
-    EXPECT_EQ(out, Ansi("\r\n[ООО «Ромашка»]\r\n") + "[17/2024 ? \x88]\r\n");
-}
-
 TEST_F(ExportTest, AnExistingReadOnlyFileIsReplaced)
 {
     WriteTestFile(Output(), "old content that is longer than the new one");
