@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
@@ -12,6 +14,11 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
     InstallUserLocale();
+    // The platform's own dialogs, the save dialog among them, speak the user's language too.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
     Form1 window(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("CONFIG")));
     window.show();
     return app.exec();
