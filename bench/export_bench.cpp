@@ -44,7 +44,8 @@ void Generate(const QString& folder, int count)
     for (int i = 0; i < count; ++i) {
         QString text = QString::fromUtf8(samples[i % samples.size()]);
         text.replace(number, QStringLiteral("<НомерДок>%1</НомерДок>").arg(i + 1));
-        QFile file(QDir(folder).filePath(QStringLiteral("PP_%1.xml").arg(i, 6, 10, QLatin1Char('0'))));
+        QFile file(
+            QDir(folder).filePath(QStringLiteral("PP_%1.xml").arg(i, 6, 10, QLatin1Char('0'))));
         if (file.open(QIODevice::WriteOnly))
             file.write(text.toUtf8());
     }
@@ -74,7 +75,8 @@ int Pipeline(const QString& folder, const QString& out)
 {
     DocumentTableModel table;
     ReadFolder(folder, table);
-    const bool ok = RenderExport(out, table, kTemplate, QDateTime::currentDateTime(), INIStorage(kConfig));
+    const bool ok =
+        RenderExport(out, table, kTemplate, QDateTime::currentDateTime(), INIStorage(kConfig));
     return ok && table.rowCount() > 0 ? 0 : 1;
 }
 

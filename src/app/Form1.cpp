@@ -44,7 +44,8 @@ Form1::Form1(const QString& configFolder, QWidget* parent)
     const Twips twips(this);
     resize(twips.ToPixels(13572), twips.ToPixels(8028));
     m_saver = new SaveCommand(*this, *m_settings, m_configFolder);
-    connect(OptionsBtn, &QToolButton::clicked, this, [this] { OptionsDlg(*m_settings, this).exec(); });
+    connect(OptionsBtn, &QToolButton::clicked, this,
+            [this] { OptionsDlg(*m_settings, this).exec(); });
     m_saver->RestoreOption();
 }
 

@@ -1,7 +1,7 @@
 #include "SaveCommand.h"
 
-#include "FileShower.h"
 #include "DocumentTableModel.h"
+#include "FileShower.h"
 #include "Form1.h"
 #include "INIStorage.h"
 #include "RenderExport.h"
@@ -58,7 +58,8 @@ std::unique_ptr<QFileDialog> SaveCommand::CreateDialog(const TemplateList& templ
 
 bool SaveCommand::SaveTo(const QString& out, const QString& templatePath)
 {
-    if (!RenderExport(out, *m_form.Table(), templatePath, m_form.DTPicker1->dateTime(), m_settings)) {
+    if (!RenderExport(out, *m_form.Table(), templatePath, m_form.DTPicker1->dateTime(),
+                      m_settings)) {
         m_form.ShowStatusText(TemplateList::FailureMessage());
         return false;
     }
@@ -72,8 +73,10 @@ bool SaveCommand::SaveTo(const QString& out, const QString& templatePath)
 void SaveCommand::RestoreOption()
 {
     bool isNumber = false;
-    const double value =
-        m_settings.ReadVal(2, QStringLiteral("GotoAfterSave"), 0).toString().trimmed().toDouble(&isNumber);
+    const double value = m_settings.ReadVal(2, QStringLiteral("GotoAfterSave"), 0)
+                             .toString()
+                             .trimmed()
+                             .toDouble(&isNumber);
     m_form.mnuOpenAfter->setChecked(isNumber && value == 1);
 }
 

@@ -31,7 +31,10 @@ public:
     /// Checks the menu item when USER.INI holds GotoAfterSave as the number 1.
     void RestoreOption();
     /// Replaces the way a saved file is shown; tests watch it instead of the file manager.
-    void SetFileShower(std::function<void(const QString&)> shower) { m_showFile = std::move(shower); }
+    void SetFileShower(std::function<void(const QString&)> shower)
+    {
+        m_showFile = std::move(shower);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

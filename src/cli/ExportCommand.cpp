@@ -25,7 +25,8 @@ std::optional<QDateTime> Timestamp(const CommandLine& line)
     const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
     if (date.isValid())
         return QDateTime(date, QTime(0, 0));
-    for (const QString& format : {QStringLiteral("yyyy-MM-dd'T'HH:mm"), QStringLiteral("yyyy-MM-dd'T'HH:mm:ss")}) {
+    for (const QString& format :
+         {QStringLiteral("yyyy-MM-dd'T'HH:mm"), QStringLiteral("yyyy-MM-dd'T'HH:mm:ss")}) {
         const QDateTime moment = QDateTime::fromString(text, format);
         if (moment.isValid())
             return moment;
@@ -52,7 +53,8 @@ int ExportCommand(const QStringList& arguments)
         return UsageError(line.errorString());
     if (line.Positionals().size() != 1)
         return UsageError(QStringLiteral("export takes exactly one PATH"));
-    if (line.Option(QStringLiteral("template")).isEmpty() || line.Option(QStringLiteral("out")).isEmpty())
+    if (line.Option(QStringLiteral("template")).isEmpty() ||
+        line.Option(QStringLiteral("out")).isEmpty())
         return UsageError(QStringLiteral("export needs --template T and --out FILE"));
     const std::optional<QDateTime> timestamp = Timestamp(line);
     if (!timestamp)
@@ -72,12 +74,14 @@ int ExportCommand(const QStringList& arguments)
 
     const QString out = line.Option(QStringLiteral("out"));
     QString error;
-    if (!RenderExport(out, table, TemplatePath(line.Option(QStringLiteral("template")), configFolder),
+    if (!RenderExport(out, table,
+                      TemplatePath(line.Option(QStringLiteral("template")), configFolder),
                       *timestamp, INIStorage(configFolder), &error)) {
         ConsoleOutput::Error(error);
         ConsoleOutput::Err(TemplateList::FailureMessage().text + QLatin1Char('\n'));
         return 1;
     }
-    ConsoleOutput::Err(TemplateList::SuccessMessage(table.rowCount(), out).text + QLatin1Char('\n'));
+    ConsoleOutput::Err(TemplateList::SuccessMessage(table.rowCount(), out).text +
+                       QLatin1Char('\n'));
     return 0;
 }

@@ -11,7 +11,8 @@
 QString UsageText()
 {
     return QStringLiteral("usage: vypiska-cli read PATH [--config DIR] [--format tsv|json]\n"
-                          "       vypiska-cli export PATH --template T --out FILE [--date D] [--config DIR]\n"
+                          "       vypiska-cli export PATH --template T --out FILE [--date D]"
+                          " [--config DIR]\n"
                           "       vypiska-cli templates [--config DIR]\n"
                           "       vypiska-cli --help | --version\n");
 }

@@ -31,7 +31,8 @@ void ExportTemplate::Parse(const QString& text)
     const QString formats = coder.ReadTag(text, u"formats");
     m_formats.decimalSeparator =
         OrDefault(coder.ReadTag(formats, u"decimal_separator"), coder.LocalPoint());
-    m_formats.datePattern = OrDefault(coder.ReadTag(formats, u"date"), QStringLiteral("dd.MM.yyyy"));
+    m_formats.datePattern =
+        OrDefault(coder.ReadTag(formats, u"date"), QStringLiteral("dd.MM.yyyy"));
     m_formats.timePattern = OrDefault(coder.ReadTag(formats, u"time"), QStringLiteral("hh:mm"));
     m_header = coder.ReadTag(text, u"header");
     m_document = coder.ReadTag(text, u"document");

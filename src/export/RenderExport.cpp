@@ -46,7 +46,8 @@ QByteArray RenderExportBytes(const ExportTemplate& exportTemplate, const Documen
     // Encoded block by block into one buffer: the text of a large export is never held twice.
     QByteArray bytes;
     bytes.reserve(table.rowCount() * (exportTemplate.Document().size() * 5 / 4 + 2) + 4096);
-    bytes += AnsiCodec::Encode(RenderHeader(exportTemplate.Header(), timestamp, account, formatter));
+    bytes +=
+        AnsiCodec::Encode(RenderHeader(exportTemplate.Header(), timestamp, account, formatter));
     bytes += "\r\n";
     QStringList values(table.columnCount());
     for (int row = 0; row < table.rowCount(); ++row) {
@@ -71,7 +72,8 @@ bool RenderExport(const QString& outputPath, const DocumentTableModel& table,
             *errorString = exportTemplate.errorString();
         return false;
     }
-    const QString account = settings.ReadVal(1, QStringLiteral("ACC"), QString()).toString().trimmed();
+    const QString account =
+        settings.ReadVal(1, QStringLiteral("ACC"), QString()).toString().trimmed();
     return ReplaceFile(outputPath, RenderExportBytes(exportTemplate, table, timestamp, account),
                        errorString);
 }

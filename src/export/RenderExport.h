@@ -12,7 +12,7 @@ class INIStorage;
 /// filled, CR LF, then for every checked row the document block with every column's
 /// placeholders filled and CR LF, then the footer.
 QByteArray RenderExportBytes(const ExportTemplate& exportTemplate, const DocumentTableModel& table,
-                         const QDateTime& timestamp, const QString& account);
+                             const QDateTime& timestamp, const QString& account);
 
 /// Writes the checked rows of the table through the template into the output file in
 /// Windows-1251, the account taken from the organisation's settings. True when the file holds the

@@ -8,8 +8,9 @@
 TemplateList::TemplateList(const QString& configFolder) : m_folder(configFolder)
 {
     const TextCoder& coder = TextCoder::Shared();
-    const QStringList names = QDir(configFolder).entryList(
-        {QStringLiteral("*.tpl")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    const QStringList names =
+        QDir(configFolder)
+            .entryList({QStringLiteral("*.tpl")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString& name : names) {
         const QString base = coder.OnlyName(name);
         m_entries.append({name, coder.OnlyName(base), coder.GetExt(base)});
@@ -48,8 +49,8 @@ StatusMessage TemplateList::SuccessMessage(qint64 rowCount, const QString& path)
 {
     const qint64 count = rowCount > 1 ? 10 : 1;
     return {PluralSuffix(QStringLiteral("Документ"), count, 1) + QStringLiteral(" успешно ") +
-                PluralSuffix(QStringLiteral("сохранен"), count, 1) + QStringLiteral(" в '") +
-                path + QLatin1Char('\''),
+                PluralSuffix(QStringLiteral("сохранен"), count, 1) + QStringLiteral(" в '") + path +
+                QLatin1Char('\''),
             StatusColor::Green};
 }
 

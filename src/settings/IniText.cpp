@@ -49,7 +49,8 @@ bool SameName(const QString& a, const QString& b)
 QByteArray ValueBytes(const QString& value)
 {
     QString single = value;
-    single.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    single.replace(QLatin1Char('\r'), QLatin1Char(' '))
+        .replace(QLatin1Char('\n'), QLatin1Char(' '));
     return AnsiCodec::Encode(single);
 }
 
@@ -63,7 +64,8 @@ IniText::IniText(const QByteArray& bytes)
         const qsizetype end = lf < 0 ? bytes.size() : lf;
         const qsizetype contentEnd = end > start && bytes[end - 1] == '\r' ? end - 1 : end;
         const qsizetype next = lf < 0 ? bytes.size() : lf + 1;
-        m_lines.append({bytes.mid(start, contentEnd - start), bytes.mid(contentEnd, next - contentEnd)});
+        m_lines.append(
+            {bytes.mid(start, contentEnd - start), bytes.mid(contentEnd, next - contentEnd)});
         start = next;
     }
 }

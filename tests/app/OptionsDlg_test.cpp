@@ -67,8 +67,8 @@ TEST_F(OptionsDlgTest, NumberBoxesTakeOnlyDigitsUpToTheirLength)
 
 TEST_F(OptionsDlgTest, StoredValuesAppearTrimmedAndOkWithoutAnEditWritesNothing)
 {
-    const QByteArray before =
-        AnsiCodec::Encode(QStringLiteral("[organization]\r\nname=  Ромашка  \r\ninn=7701234560\r\n"));
+    const QByteArray before = AnsiCodec::Encode(
+        QStringLiteral("[organization]\r\nname=  Ромашка  \r\ninn=7701234560\r\n"));
     WriteTestFile(dir.filePath("CONFIG.INI"), before);
     OptionsDlg dialog(settings);
     dialog.show();
@@ -120,8 +120,11 @@ TEST_F(OptionsDlgTest, AnInnWithWrongCheckDigitsIsMarkedButStored)
     const struct {
         const char* inn;
         bool marked;
-    } cases[] = {{"770123456", false}, {"7701234561", true}, {"7701234560", false},
-                 {"500100732258", true}, {"500100732259", false}};
+    } cases[] = {{"770123456", false},
+                 {"7701234561", true},
+                 {"7701234560", false},
+                 {"500100732258", true},
+                 {"500100732259", false}};
     for (const auto& c : cases) {
         dialog.txtINN->setText(c.inn);
         EXPECT_EQ(dialog.txtINN->toolTip() == OptionsDlg::WrongInnText(), c.marked) << c.inn;

@@ -66,13 +66,16 @@ TEST_F(SaveCommandTest, TheOptionIsRestoredWhenStoredAsTheNumberOne)
     const struct {
         const char* stored;
         bool checked;
-    } cases[] = {{"1", true}, {" 1 ", true}, {"1.0", true}, {"0", false}, {"", false},
-                 {"2", false}, {"да", false}, {nullptr, false}};
+    } cases[] = {{"1", true}, {" 1 ", true}, {"1.0", true}, {"0", false},
+                 {"", false}, {"2", false},  {"да", false}, {nullptr, false}};
     for (const auto& c : cases) {
         QFile::remove(Config("USER.INI"));
         if (c.stored)
-            WriteTestFile(Config("USER.INI"), "[User]\r\nGotoAfterSave=" + AnsiCodec::Encode(QString::fromUtf8(c.stored)) + "\r\n");
-        EXPECT_EQ(Window()->mnuOpenAfter->isChecked(), c.checked) << (c.stored ? c.stored : "missing");
+            WriteTestFile(Config("USER.INI"), "[User]\r\nGotoAfterSave=" +
+                                                  AnsiCodec::Encode(QString::fromUtf8(c.stored)) +
+                                                  "\r\n");
+        EXPECT_EQ(Window()->mnuOpenAfter->isChecked(), c.checked)
+            << (c.stored ? c.stored : "missing");
     }
 }
 

@@ -42,8 +42,10 @@ class ExportCommandTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        WriteTestFile(dir.filePath("TAG.INI"), Ansi("Сумма = Сумма;СуммаДок\r\nДата = Дата;ДатаДок\r\n"));
-        WriteTestFile(dir.filePath("CONFIG.INI"), "[Organization]\r\nACC= 40702810000000000001 \r\n");
+        WriteTestFile(dir.filePath("TAG.INI"),
+                      Ansi("Сумма = Сумма;СуммаДок\r\nДата = Дата;ДатаДок\r\n"));
+        WriteTestFile(dir.filePath("CONFIG.INI"),
+                      "[Organization]\r\nACC= 40702810000000000001 \r\n");
         WriteTestFile(dir.filePath("Мой шаблон.txt.tpl"),
                       Ansi("<header>{MakeDate} {MakeTime} {ACC}</header>"
                            "<document>{сумма}|{ДАТА}|{СуммаДок}</document><footer>end</footer>"));
@@ -69,7 +71,8 @@ TEST_F(ExportCommandTest, RendersThroughATemplateOfTheConfigurationFolder)
 
 TEST_F(ExportCommandTest, DatesAndTemplatePathsInEveryAcceptedForm)
 {
-    const QString tpl = WriteTestFile(dir.filePath("other/t.tpl"), "<header>{MakeDate} {MakeTime}</header>");
+    const QString tpl =
+        WriteTestFile(dir.filePath("other/t.tpl"), "<header>{MakeDate} {MakeTime}</header>");
     const struct {
         const char* date;
         const char* header;
@@ -84,21 +87,24 @@ TEST_F(ExportCommandTest, DatesAndTemplatePathsInEveryAcceptedForm)
         ASSERT_EQ(run.status, 0) << run.err.toStdString();
         EXPECT_EQ(Contents(Out()), QByteArray(c.header) + "\r\n\r\n") << c.date;
     }
-    const CliRun now = Cli({"export", kSample, "--template", tpl, "--out", Out(), "--config", dir.path()});
+    const CliRun now =
+        Cli({"export", kSample, "--template", tpl, "--out", Out(), "--config", dir.path()});
     ASSERT_EQ(now.status, 0);
     EXPECT_TRUE(Contents(Out()).startsWith(QDate::currentDate().toString("dd.MM.yyyy").toLatin1()));
 }
 
 TEST_F(ExportCommandTest, FailuresWriteNothingAndSayWhy)
 {
-    const CliRun nothing = Cli({"export", ExamplesFolder() + "/PP_7813029746_20240306_000126.xml",
-                                "--template", "Мой шаблон.txt.tpl", "--out", Out(), "--config", dir.path()});
+    const CliRun nothing =
+        Cli({"export", ExamplesFolder() + "/PP_7813029746_20240306_000126.xml", "--template",
+             "Мой шаблон.txt.tpl", "--out", Out(), "--config", dir.path()});
     EXPECT_EQ(nothing.status, 1);
-    EXPECT_TRUE(nothing.err.startsWith("Не найдено совместимых документов в '")) << nothing.err.toStdString();
+    EXPECT_TRUE(nothing.err.startsWith("Не найдено совместимых документов в '"))
+        << nothing.err.toStdString();
     EXPECT_FALSE(QFile::exists(Out()));
 
-    const CliRun noTemplate = Cli({"export", kSample, "--template", "absent.txt.tpl", "--out", Out(),
-                                   "--config", dir.path()});
+    const CliRun noTemplate = Cli({"export", kSample, "--template", "absent.txt.tpl", "--out",
+                                   Out(), "--config", dir.path()});
     EXPECT_EQ(noTemplate.status, 1);
     EXPECT_TRUE(noTemplate.err.startsWith("vypiska-cli: error: ")) << noTemplate.err.toStdString();
     EXPECT_TRUE(noTemplate.err.contains("absent.txt.tpl"));

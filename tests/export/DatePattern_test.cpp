@@ -26,6 +26,7 @@ TEST(DatePattern, TokensInAnyCaseOtherCharactersCopied)
         {"", ""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(DatePattern::Format(date, time, QString::fromUtf8(c.pattern)), QString::fromUtf8(c.text))
+        EXPECT_EQ(DatePattern::Format(date, time, QString::fromUtf8(c.pattern)),
+                  QString::fromUtf8(c.text))
             << c.pattern;
 }

@@ -22,15 +22,17 @@ class ExportTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        table.SetColumns({{"Сумма", "Сумма;Amount"}, {"Дата", "Дата"}, {"ИНН", "INN;ИНН"},
-                          {"Имя", "Имя; KPP"}});
+        table.SetColumns(
+            {{"Сумма", "Сумма;Amount"}, {"Дата", "Дата"}, {"ИНН", "INN;ИНН"}, {"Имя", "Имя; KPP"}});
         AddRow("1\u00A0234,56\u00A0₽", "05.03.2024", "2024-03-05", "7701234560", "ООО «Ромашка»");
     }
 
     void AddRow(const QString& amount, const QString& dateShown, const QString& date,
                 const QString& inn, const QString& name, Qt::CheckState state = Qt::Checked)
     {
-        table.AppendRow({"doc" + QString::number(table.rowCount()), amount, state,
+        table.AppendRow({"doc" + QString::number(table.rowCount()),
+                         amount,
+                         state,
                          {{dateShown, date}, {inn, inn}, {name, name}}});
     }
 
@@ -82,18 +84,22 @@ TEST_F(ExportTest, WithoutSectionsEveryCheckedRowGivesOneLineBreak)
 
 TEST_F(ExportTest, FillsHeaderBlocksAndFooterByTheTemplatesFormats)
 {
-    WriteTestFile(dir.filePath("CONFIG.INI"), "[organization]\r\nacc =  40702810438000012345  \r\n");
+    WriteTestFile(dir.filePath("CONFIG.INI"),
+                  "[organization]\r\nacc =  40702810438000012345  \r\n");
     AddRow("10,00 ₽", "06.03.2024", "2024-03-06", "7714582036", "Склад: №2", Qt::Unchecked);
     AddRow("-5,50 ₽", "07.03.2024", "07.03.2024", "", "Ω Альфа");
-    const QString tpl = "<formats>\r\n<decimal_separator>.</decimal_separator>\r\n"
-                        "<date>d/M/yy</date>\r\n<time>HH:mm:ss</time>\r\n</formats>\r\n"
-                        "<header>\r\nДата={makedate} Время={MAKETIME} Счет={Acc} {Сумма}\r\n</header>\r\n"
-                        "<document>\r\n{сумма}|{AMOUNT}|{Дата}|{inn}={ИНН}|{Имя}|{KPP}|{MakeDate}\r\n</document>\r\n"
-                        "<footer>\r\nИтого\r\n</footer>";
-    EXPECT_EQ(Render(tpl), Ansi("Дата=5/3/24 Время=09:07:30 Счет=40702810438000012345 {Сумма}\r\n"
-                                "1234.56|1234.56|5/3/24|7701234560=7701234560|ООО «Ромашка»|{KPP}|{MakeDate}\r\n"
-                                "-5.50|-5.50|7/3/24|=|? Альфа|{KPP}|{MakeDate}\r\n"
-                                "Итого"));
+    const QString tpl =
+        "<formats>\r\n<decimal_separator>.</decimal_separator>\r\n"
+        "<date>d/M/yy</date>\r\n<time>HH:mm:ss</time>\r\n</formats>\r\n"
+        "<header>\r\nДата={makedate} Время={MAKETIME} Счет={Acc} {Сумма}\r\n</header>\r\n"
+        "<document>\r\n{сумма}|{AMOUNT}|{Дата}|{inn}={ИНН}|{Имя}|{KPP}|{MakeDate}\r\n</"
+        "document>\r\n"
+        "<footer>\r\nИтого\r\n</footer>";
+    EXPECT_EQ(Render(tpl),
+              Ansi("Дата=5/3/24 Время=09:07:30 Счет=40702810438000012345 {Сумма}\r\n"
+                   "1234.56|1234.56|5/3/24|7701234560=7701234560|ООО «Ромашка»|{KPP}|{MakeDate}\r\n"
+                   "-5.50|-5.50|7/3/24|=|? Альфа|{KPP}|{MakeDate}\r\n"
+                   "Итого"));
 }
 
 TEST_F(ExportTest, AnExistingReadOnlyFileIsReplaced)
@@ -111,7 +117,8 @@ TEST_F(ExportTest, AnUnreadableTemplateIsAnErrorNamingItAndWritesNothing)
     WriteTestFile(Output(), "old");
     QString error;
     const QString missing = dir.filePath("absent.txt.tpl");
-    EXPECT_FALSE(RenderExport(Output(), table, missing, kTimestamp, INIStorage(dir.path()), &error));
+    EXPECT_FALSE(
+        RenderExport(Output(), table, missing, kTimestamp, INIStorage(dir.path()), &error));
     EXPECT_TRUE(error.contains(missing)) << error.toStdString();
     EXPECT_EQ(Written(), "old");
 }

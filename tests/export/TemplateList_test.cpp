@@ -7,13 +7,13 @@
 TEST(TemplateList, TemplatesByNameBecomeFileTypes)
 {
     QTemporaryDir dir;
-    for (const char* name : {"Отчёт.csv.tpl", "Банк.txt.tpl", "plain.tpl", "UPPER.HTML.TPL",
-                             "notes.txt", "TAG.INI"})
+    for (const char* name :
+         {"Отчёт.csv.tpl", "Банк.txt.tpl", "plain.tpl", "UPPER.HTML.TPL", "notes.txt", "TAG.INI"})
         WriteTestFile(dir.filePath(QString::fromUtf8(name)), "");
     const TemplateList list(dir.path());
     ASSERT_EQ(list.Entries().size(), 4);
-    EXPECT_EQ(list.NameFilters(), QStringList({"plain (*.)", "UPPER (*.HTML)", "Банк (*.txt)",
-                                               "Отчёт (*.csv)"}));
+    EXPECT_EQ(list.NameFilters(),
+              QStringList({"plain (*.)", "UPPER (*.HTML)", "Банк (*.txt)", "Отчёт (*.csv)"}));
     EXPECT_EQ(list.Filter(), "plain (*.);;UPPER (*.HTML);;Банк (*.txt);;Отчёт (*.csv)");
     EXPECT_EQ(list.Path(2), dir.filePath("Банк.txt.tpl"));
     EXPECT_EQ(list.OutputExtension(), "csv");

@@ -46,7 +46,8 @@ TEST(INIStorage, HandEditedFilesKeepEveryOtherByte)
     QFile::setPermissions(dir.filePath("CONFIG.INI"), QFile::ReadOwner | QFile::WriteOwner);
     QFile::setPermissions(dir.filePath("USER.INI"), QFile::ReadOwner | QFile::WriteOwner);
     const INIStorage settings(dir.path());
-    EXPECT_EQ(settings.ReadVal(1, "ACC", QString()), QVariant(QStringLiteral("40702810438000012345")));
+    EXPECT_EQ(settings.ReadVal(1, "ACC", QString()),
+              QVariant(QStringLiteral("40702810438000012345")));
     EXPECT_EQ(settings.ReadVal(1, "Name", QString()), QVariant(QStringLiteral("ООО «Ромашка»")));
     EXPECT_EQ(settings.ReadVal(1, "INN", 5), QVariant(5)) << "an empty value reads as the default";
     EXPECT_EQ(settings.ReadVal(2, "GotoAfterSave", 0), QVariant(QStringLiteral("0")));
@@ -59,7 +60,8 @@ TEST(INIStorage, HandEditedFilesKeepEveryOtherByte)
     settings.WriteVal(1, "ACC", QStringLiteral("40702810000000000099"));
     settings.WriteVal(1, "Kpp", QStringLiteral("770101001"));
     settings.WriteVal(2, "GotoAfterSave", 1);
-    EXPECT_EQ(Contents(dir.filePath("CONFIG.INI")), Contents(DataFile("handmade_config_written.ini")));
+    EXPECT_EQ(Contents(dir.filePath("CONFIG.INI")),
+              Contents(DataFile("handmade_config_written.ini")));
     EXPECT_EQ(Contents(dir.filePath("USER.INI")), Contents(DataFile("handmade_user_written.ini")));
 }
 

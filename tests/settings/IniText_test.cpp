@@ -67,7 +67,8 @@ TEST(IniText, WritesChangeOnlyTheLinesTheyMust)
     };
     for (const auto& c : cases) {
         IniText ini(c.before);
-        ini.SetValue(QString::fromUtf8(c.section), QString::fromUtf8(c.key), QString::fromUtf8(c.value));
+        ini.SetValue(QString::fromUtf8(c.section), QString::fromUtf8(c.key),
+                     QString::fromUtf8(c.value));
         EXPECT_EQ(ini.Bytes(), c.after) << c.name;
     }
 }
