@@ -5,6 +5,9 @@
 #include "FormAbout.h"
 #include "ColumnMap.h"
 #include "DocumentTableModel.h"
+#include "INIStorage.h"
+#include "OptionsDlg.h"
+#include "SaveCommand.h"
 #include "StatusBar.h"
 #include "Twips.h"
 #include "WindowChrome.h"
@@ -30,6 +33,7 @@ Form1::Form1(const QString& configFolder, QWidget* parent)
       m_geometry(MainLayout::Design())
 {
     CreateMenus();
+    CreateSharedObjects();
     CreateControls();
     setWindowTitle(QStringLiteral("%1 %2.%3.%4")
                        .arg(QString::fromUtf8(kProductName))
@@ -47,6 +51,15 @@ Form1::Form1(const QString& configFolder, QWidget* parent)
     Shape1->setVisible(WindowChrome::IsGlassAvailable());
     const Twips twips(this);
     resize(twips.ToPixels(13572), twips.ToPixels(8028));
+    m_saver = new SaveCommand(*this, *m_settings, m_configFolder);
+    connect(OptionsBtn, &QToolButton::clicked, this,
+            [this] { OptionsDlg(*m_settings, this).exec(); });
+    m_saver->RestoreOption();
+}
+
+void Form1::CreateSharedObjects()
+{
+    m_settings = std::make_unique<INIStorage>(m_configFolder);
 }
 
 Form1::~Form1() = default;

@@ -4,9 +4,11 @@
 #include "StatusMessage.h"
 
 #include <QMainWindow>
+#include <memory>
 
 class CheckableHeader;
 class DocumentTableModel;
+class INIStorage;
 class QDateTimeEdit;
 class QFrame;
 class QLabel;
@@ -16,6 +18,7 @@ class QTableWidget;
 class QTimer;
 class QToolButton;
 class QTreeView;
+class SaveCommand;
 class StatusBar;
 
 /// The main window: the input path, the document table, the requisite grid and the export panel.
@@ -37,6 +40,10 @@ public:
     static bool IsDevEnvironment();
 
     DocumentTableModel* Table() const { return m_table; }
+    /// The settings store, created at start-up for the configuration folder.
+    const INIStorage& Settings() const { return *m_settings; }
+    /// The save command behind CommandSaveAs, mnuOpenAfter and DTPicker1.
+    SaveCommand* Saver() const { return m_saver; }
 
     // The named controls of the window.
     QLabel* LabelW1 = nullptr;
@@ -64,6 +71,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void CreateSharedObjects();
     void CreateControls();
     void CreateMenus();
     void CreateBottomPanel();
@@ -74,4 +82,6 @@ private:
     QString m_configFolder;
     DocumentTableModel* m_table;
     MainGeometry m_geometry;
+    std::unique_ptr<INIStorage> m_settings;
+    SaveCommand* m_saver = nullptr;
 };

@@ -66,6 +66,7 @@ QString FormAbout::InformationText()
                           "Продолжая пользоваться программой вы принимаете данные условия.") +
            QStringLiteral("\r\n\r\nСторонние библиотеки в составе продукта:") +
            QStringLiteral("\r\n- Qt Widgets ") + qt + QStringLiteral("\r\n- Qt GUI ") + qt +
-           QStringLiteral("\r\n- Qt Core ") + qt + QStringLiteral("\r\n- libzip ") +
+           QStringLiteral("\r\n- Qt Core ") + qt + QStringLiteral("\r\n- Qt D-Bus ") + qt +
+           QStringLiteral("\r\n- libzip ") +
            ArchiveLibraryVersion();
 }

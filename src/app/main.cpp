@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
@@ -18,6 +20,11 @@ int main(int argc, char* argv[])
                                ? QStringLiteral("Tahoma")
                                : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
     QApplication::setFont(QFont(family, 9));
+    // The platform's own dialogs, the save dialog among them, speak the user's language too.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
     Form1 window(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("CONFIG")));
     window.show();
     return app.exec();

@@ -1,5 +1,7 @@
 #include "ConsoleOutput.h"
+#include "ExportCommand.h"
 #include "ReadCommand.h"
+#include "TemplatesCommand.h"
 #include "Usage.h"
 #include "UserLocale.h"
 #include "WordsCommand.h"
@@ -11,6 +13,9 @@ QString UsageText()
 {
     return QStringLiteral("usage: vypiska-cli read PATH [--config DIR] [--format tsv|json]\n"
                           "       vypiska-cli words AMOUNT\n"
+                          "       vypiska-cli export PATH --template T --out FILE [--date D]"
+                          " [--config DIR]\n"
+                          "       vypiska-cli templates [--config DIR]\n"
                           "       vypiska-cli --help | --version\n");
 }
 
@@ -46,5 +51,9 @@ int main(int argc, char* argv[])
         return ReadCommand(arguments.mid(1));
     if (command == QLatin1String("words"))
         return WordsCommand(arguments.mid(1));
+    if (command == QLatin1String("export"))
+        return ExportCommand(arguments.mid(1));
+    if (command == QLatin1String("templates"))
+        return TemplatesCommand(arguments.mid(1));
     return UsageError(QStringLiteral("unknown command '%1'").arg(command));
 }

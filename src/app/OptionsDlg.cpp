@@ -1,0 +1,143 @@
+#include "OptionsDlg.h"
+
+#include "INIStorage.h"
+#include "InnCheck.h"
+#include "Twips.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+namespace {
+
+const QString kName = QStringLiteral("Name");
+const QString kInn = QStringLiteral("INN");
+const QString kAccount = QStringLiteral("ACC");
+
+QLabel* RightLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+// Only the digits 0 to 9: "\d" would let other scripts' digits in as well.
+QLineEdit* DigitsBox(int maxDigits, QWidget* parent)
+{
+    auto* box = new QLineEdit(parent);
+    box->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(maxDigits)), box));
+    return box;
+}
+
+QPushButton* Button(const QString& text, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    // Neither Enter nor Esc belongs to a button of this dialog.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+} // namespace
+
+OptionsDlg::OptionsDlg(const INIStorage& settings, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_settings(settings)
+{
+    setWindowTitle(QStringLiteral("Настройки"));
+    setFont(QFont(QStringLiteral("Tahoma"), 9));
+    CreateControls();
+    Load();
+    connect(txtOrgName, &QLineEdit::textChanged, this, &OptionsDlg::Edited);
+    connect(txtINN, &QLineEdit::textChanged, this, &OptionsDlg::Edited);
+    connect(txtACC, &QLineEdit::textChanged, this, &OptionsDlg::Edited);
+    connect(txtINN, &QLineEdit::textChanged, this, &OptionsDlg::ShowInnCheck);
+    connect(CommandButtonW3, &QPushButton::clicked, this, &OptionsDlg::Save);
+    connect(CommandButtonW1, &QPushButton::clicked, this, [this] {
+        if (CommandButtonW3->isEnabled())
+            Save();
+        accept();
+    });
+    connect(CommandButtonW2, &QPushButton::clicked, this, &QDialog::reject);
+    ShowInnCheck();
+}
+
+QString OptionsDlg::WrongInnText()
+{
+    return QStringLiteral("Контрольные цифры ИНН не сходятся: проверьте номер");
+}
+
+void OptionsDlg::CreateControls()
+{
+    const Twips twips(this);
+    setFixedSize(twips.ToPixels(7992), twips.ToPixels(3408));
+    FrameW1 = new QGroupBox(QStringLiteral("Организация"), this);
+    FrameW1->setGeometry(twips.Rect(168, 132, 7644, 2028));
+    LabelW1 = RightLabel(QStringLiteral("Наименование:"), FrameW1);
+    LabelW1->setGeometry(twips.Rect(96, 456, 1524, 300));
+    txtOrgName = new QLineEdit(FrameW1);
+    txtOrgName->setGeometry(twips.Rect(1716, 432, 5700, 312));
+    LabelW2 = RightLabel(QStringLiteral("ИНН:"), FrameW1);
+    LabelW2->setGeometry(twips.Rect(312, 912, 1284, 300));
+    txtINN = DigitsBox(12, FrameW1);
+    txtINN->setGeometry(twips.Rect(1716, 888, 3756, 312));
+    LabelW3 = RightLabel(QStringLiteral("Расч. счет:"), FrameW1);
+    LabelW3->setGeometry(twips.Rect(312, 1368, 1284, 300));
+    txtACC = DigitsBox(20, FrameW1);
+    txtACC->setGeometry(twips.Rect(1716, 1344, 3756, 312));
+    CommandButtonW1 = Button(QStringLiteral("Ok"), this);
+    CommandButtonW1->setGeometry(twips.Rect(3324, 2844, 1452, 384));
+    CommandButtonW2 = Button(QStringLiteral("Отмена"), this);
+    CommandButtonW2->setGeometry(twips.Rect(4824, 2844, 1440, 384));
+    CommandButtonW3 = Button(QStringLiteral("Применить"), this);
+    CommandButtonW3->setGeometry(twips.Rect(6372, 2844, 1452, 384));
+    CommandButtonW3->setEnabled(false);
+    setTabOrder(txtOrgName, txtINN);
+    setTabOrder(txtINN, txtACC);
+    setTabOrder(txtACC, CommandButtonW1);
+    setTabOrder(CommandButtonW1, CommandButtonW2);
+    setTabOrder(CommandButtonW2, CommandButtonW3);
+}
+
+void OptionsDlg::Load()
+{
+    // The dialog is not visible yet, so filling the boxes leaves "Применить" disabled.
+    txtOrgName->setText(m_settings.ReadVal(1, kName, QString()).toString().trimmed());
+    txtINN->setText(m_settings.ReadVal(1, kInn, QString()).toString().trimmed());
+    txtACC->setText(m_settings.ReadVal(1, kAccount, QString()).toString().trimmed());
+}
+
+void OptionsDlg::Save()
+{
+    m_settings.WriteVal(1, kName, txtOrgName->text().trimmed());
+    m_settings.WriteVal(1, kInn, txtINN->text().trimmed());
+    m_settings.WriteVal(1, kAccount, txtACC->text().trimmed());
+}
+
+void OptionsDlg::Edited()
+{
+    if (isVisible())
+        CommandButtonW3->setEnabled(true);
+}
+
+void OptionsDlg::ShowInnCheck()
+{
+    const bool wrong = InnCheckFails(txtINN->text());
+    txtINN->setStyleSheet(wrong ? QStringLiteral("QLineEdit { color: #C00000; }") : QString());
+    txtINN->setToolTip(wrong ? WrongInnText() : QString());
+}
+
+void OptionsDlg::keyPressEvent(QKeyEvent* event)
+{
+    // Esc does not close the dialog: only its buttons and its close box do.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

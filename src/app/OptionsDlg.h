@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+
+class INIStorage;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+/// The organisation's requisites: name, taxpayer number (INN) and settlement account, read from
+/// the section "Organization" when the dialog opens and written by "Применить" or by "Ok" after an
+/// edit. A complete INN whose check digits are wrong is shown in red, and stored all the same.
+class OptionsDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit OptionsDlg(const INIStorage& settings, QWidget* parent = nullptr);
+
+    /// The tool tip of an INN whose check digits are wrong.
+    static QString WrongInnText();
+
+    QGroupBox* FrameW1 = nullptr;
+    QLabel* LabelW1 = nullptr;
+    QLineEdit* txtOrgName = nullptr;
+    QLabel* LabelW2 = nullptr;
+    QLineEdit* txtINN = nullptr;
+    QLabel* LabelW3 = nullptr;
+    QLineEdit* txtACC = nullptr;
+    QPushButton* CommandButtonW1 = nullptr;
+    QPushButton* CommandButtonW2 = nullptr;
+    QPushButton* CommandButtonW3 = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void CreateControls();
+    void Load();
+    void Save();
+    void Edited();
+    void ShowInnCheck();
+
+    const INIStorage& m_settings;
+};

@@ -1,0 +1,113 @@
+#include "SaveCommand.h"
+
+#include "DocumentTableModel.h"
+#include "FileShower.h"
+#include "Form1.h"
+#include "INIStorage.h"
+#include "RenderExport.h"
+#include "TemplateList.h"
+
+#include <QDateTimeEdit>
+#include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QToolButton>
+
+SaveCommand::SaveCommand(Form1& form, const INIStorage& settings, const QString& configFolder)
+    : QObject(&form), m_form(form), m_settings(settings), m_configFolder(configFolder),
+      m_showFile(ShowFileInFileManager)
+{
+    connect(form.CommandSaveAs, &QToolButton::clicked, this, &SaveCommand::Run);
+    connect(form.mnuOpenAfter, &QAction::triggered, this, &SaveCommand::StoreOption);
+    connect(form.DTPicker1, &QDateTimeEdit::dateTimeChanged, this, &SaveCommand::DropTimeOfDay);
+    form.mnuSave->installEventFilter(this);
+}
+
+void SaveCommand::Run()
+{
+    const TemplateList templates(m_configFolder);
+    const std::unique_ptr<QFileDialog> dialog = CreateDialog(templates);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return;
+    // The chosen file type picks the template, whatever extension the typed name has.
+    const qsizetype index = templates.NameFilters().indexOf(dialog->selectedNameFilter());
+    if (index < 0)
+        return;
+    SaveTo(dialog->selectedFiles().constFirst(), templates.Path(index));
+}
+
+std::unique_ptr<QFileDialog> SaveCommand::CreateDialog(const TemplateList& templates) const
+{
+    auto dialog = std::make_unique<QFileDialog>(&m_form);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setNameFilters(templates.NameFilters());
+    dialog->setDefaultSuffix(templates.OutputExtension());
+    dialog->setDirectory(InputFolder());
+    // The proposed name carries the last template's extension, so the dialog starts on that
+    // template: pressing "Save" at once gives a file whose name matches its content. The type is
+    // chosen before the name, since choosing a type changes the extension of the typed name.
+    if (!templates.Entries().isEmpty())
+        dialog->selectNameFilter(templates.NameFilters().constLast());
+    dialog->selectFile(templates.ProposedName(m_form.TxtFileIn->text()));
+    return dialog;
+}
+
+bool SaveCommand::SaveTo(const QString& out, const QString& templatePath)
+{
+    if (!RenderExport(out, *m_form.Table(), templatePath, m_form.DTPicker1->dateTime(),
+                      m_settings)) {
+        m_form.ShowStatusText(TemplateList::FailureMessage());
+        return false;
+    }
+    m_form.ShowStatusText(
+        TemplateList::SuccessMessage(m_form.Table()->rowCount(), QDir::toNativeSeparators(out)));
+    if (m_form.mnuOpenAfter->isChecked())
+        m_showFile(out);
+    return true;
+}
+
+void SaveCommand::RestoreOption()
+{
+    bool isNumber = false;
+    const double value = m_settings.ReadVal(2, QStringLiteral("GotoAfterSave"), 0)
+                             .toString()
+                             .trimmed()
+                             .toDouble(&isNumber);
+    m_form.mnuOpenAfter->setChecked(isNumber && value == 1);
+}
+
+void SaveCommand::StoreOption(bool checked)
+{
+    m_settings.WriteVal(2, QStringLiteral("GotoAfterSave"), checked ? 1 : 0);
+}
+
+void SaveCommand::DropTimeOfDay(const QDateTime& value)
+{
+    // The start-up time is set before the window shows and stays; a choice of the user's is a day.
+    if (m_form.isVisible() && value.time() != QTime(0, 0))
+        m_form.DTPicker1->setDateTime(QDateTime(value.date(), QTime(0, 0)));
+}
+
+QString SaveCommand::InputFolder() const
+{
+    const QString input = m_form.TxtFileIn->text();
+    const QFileInfo info(input);
+    if (input.isEmpty())
+        return QString();
+    return info.isDir() ? info.absoluteFilePath() : info.absolutePath();
+}
+
+bool SaveCommand::eventFilter(QObject* watched, QEvent* event)
+{
+    // The menu hangs right-aligned under the button: its right edge at the button's right edge.
+    if (watched == m_form.mnuSave && event->type() == QEvent::Show) {
+        const QToolButton* button = m_form.CommandSaveAs;
+        m_form.mnuSave->move(button->mapToGlobal(
+            QPoint(button->width() - m_form.mnuSave->width(), button->height())));
+    }
+    return QObject::eventFilter(watched, event);
+}

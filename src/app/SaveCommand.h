@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class Form1;
+class INIStorage;
+class QDateTime;
+class QFileDialog;
+class TemplateList;
+
+/// The save command of the main window: the button "Сохранить как ...", its menu item
+/// "Перейти к файлу после сохранения" (GotoAfterSave, kept in USER.INI) and the statement's
+/// creation date DTPicker1.
+class SaveCommand : public QObject {
+    Q_OBJECT
+public:
+    SaveCommand(Form1& form, const INIStorage& settings, const QString& configFolder);
+
+    /// Asks for the output file with the templates as file types, then saves.
+    void Run();
+    /// The save dialog: a file type per template, the proposed name in the input's folder, the
+    /// last template's extension as default suffix and its file type chosen, overwrite prompt on.
+    std::unique_ptr<QFileDialog> CreateDialog(const TemplateList& templates) const;
+    /// Renders the table through the template into out, reports in the status bar and, when
+    /// GotoAfterSave is on, shows the file. True when the file was written.
+    bool SaveTo(const QString& out, const QString& templatePath);
+
+    /// Checks the menu item when USER.INI holds GotoAfterSave as the number 1.
+    void RestoreOption();
+    /// Replaces the way a saved file is shown; tests watch it instead of the file manager.
+    void SetFileShower(std::function<void(const QString&)> shower)
+    {
+        m_showFile = std::move(shower);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void StoreOption(bool checked);
+    void DropTimeOfDay(const QDateTime& value);
+    QString InputFolder() const;
+
+    Form1& m_form;
+    const INIStorage& m_settings;
+    QString m_configFolder;
+    std::function<void(const QString&)> m_showFile;
+};

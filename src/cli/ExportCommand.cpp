@@ -1,0 +1,87 @@
+#include "ExportCommand.h"
+
+#include "ColumnMap.h"
+#include "CommandLine.h"
+#include "ConsoleOutput.h"
+#include "DocumentTableModel.h"
+#include "INIStorage.h"
+#include "ReadCycle.h"
+#include "RenderExport.h"
+#include "TemplateList.h"
+#include "Usage.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <optional>
+
+namespace {
+
+// yyyy-MM-dd or yyyy-MM-ddTHH:mm[:ss]; the present moment when the option is absent.
+std::optional<QDateTime> Timestamp(const CommandLine& line)
+{
+    if (!line.HasOption(QStringLiteral("date")))
+        return QDateTime::currentDateTime();
+    const QString text = line.Option(QStringLiteral("date"));
+    const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+    if (date.isValid())
+        return QDateTime(date, QTime(0, 0));
+    for (const QString& format :
+         {QStringLiteral("yyyy-MM-dd'T'HH:mm"), QStringLiteral("yyyy-MM-dd'T'HH:mm:ss")}) {
+        const QDateTime moment = QDateTime::fromString(text, format);
+        if (moment.isValid())
+            return moment;
+    }
+    return std::nullopt;
+}
+
+// A bare name is looked up in the configuration folder first; anything else is a path.
+QString TemplatePath(const QString& name, const QString& configFolder)
+{
+    const QString inFolder = QDir(configFolder).filePath(name);
+    if (!name.contains(QLatin1Char('/')) && QFileInfo(inFolder).isFile())
+        return inFolder;
+    return name;
+}
+
+} // namespace
+
+int ExportCommand(const QStringList& arguments)
+{
+    CommandLine line;
+    if (!line.Parse(arguments, {QStringLiteral("config"), QStringLiteral("template"),
+                                QStringLiteral("out"), QStringLiteral("date")}))
+        return UsageError(line.errorString());
+    if (line.Positionals().size() != 1)
+        return UsageError(QStringLiteral("export takes exactly one PATH"));
+    if (line.Option(QStringLiteral("template")).isEmpty() ||
+        line.Option(QStringLiteral("out")).isEmpty())
+        return UsageError(QStringLiteral("export needs --template T and --out FILE"));
+    const std::optional<QDateTime> timestamp = Timestamp(line);
+    if (!timestamp)
+        return UsageError(QStringLiteral("--date is yyyy-MM-dd or yyyy-MM-ddTHH:mm[:ss]"));
+
+    const QString configFolder = line.Option(QStringLiteral("config"), DefaultConfigFolder());
+    ColumnMap map;
+    if (!map.Load(configFolder))
+        ConsoleOutput::Error(map.errorString());
+    DocumentTableModel table;
+    table.SetColumns(map.Columns());
+    const StatusMessage read = ReadCycle(table).Run(line.Positionals().first());
+    if (table.rowCount() == 0) {
+        ConsoleOutput::Err(read.text + QLatin1Char('\n'));
+        return 1;
+    }
+
+    const QString out = line.Option(QStringLiteral("out"));
+    QString error;
+    if (!RenderExport(out, table,
+                      TemplatePath(line.Option(QStringLiteral("template")), configFolder),
+                      *timestamp, INIStorage(configFolder), &error)) {
+        ConsoleOutput::Error(error);
+        ConsoleOutput::Err(TemplateList::FailureMessage().text + QLatin1Char('\n'));
+        return 1;
+    }
+    ConsoleOutput::Err(TemplateList::SuccessMessage(table.rowCount(), out).text +
+                       QLatin1Char('\n'));
+    return 0;
+}

@@ -1,0 +1,60 @@
+#include "TemplateList.h"
+
+#include "PluralSuffix.h"
+#include "TextCoder.h"
+
+#include <QDir>
+
+TemplateList::TemplateList(const QString& configFolder) : m_folder(configFolder)
+{
+    const TextCoder& coder = TextCoder::Shared();
+    const QStringList names =
+        QDir(configFolder)
+            .entryList({QStringLiteral("*.tpl")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : names) {
+        const QString base = coder.OnlyName(name);
+        m_entries.append({name, coder.OnlyName(base), coder.GetExt(base)});
+    }
+}
+
+QString TemplateList::Path(qsizetype index) const
+{
+    return QDir(m_folder).filePath(m_entries[index].fileName);
+}
+
+QStringList TemplateList::NameFilters() const
+{
+    QStringList filters;
+    for (const TemplateEntry& entry : m_entries)
+        filters.append(QStringLiteral("%1 (*.%2)").arg(entry.title, entry.extension));
+    return filters;
+}
+
+QString TemplateList::Filter() const
+{
+    return NameFilters().join(QStringLiteral(";;"));
+}
+
+QString TemplateList::OutputExtension() const
+{
+    return m_entries.isEmpty() ? QString() : m_entries.last().extension;
+}
+
+QString TemplateList::ProposedName(const QString& inputPath) const
+{
+    return TextCoder::Shared().GetFnameUnicPart(inputPath) + QLatin1Char('.') + OutputExtension();
+}
+
+StatusMessage TemplateList::SuccessMessage(qint64 rowCount, const QString& path)
+{
+    const qint64 count = rowCount > 1 ? 10 : 1;
+    return {PluralSuffix(QStringLiteral("Документ"), count, 1) + QStringLiteral(" успешно ") +
+                PluralSuffix(QStringLiteral("сохранен"), count, 1) + QStringLiteral(" в '") + path +
+                QLatin1Char('\''),
+            StatusColor::Green};
+}
+
+StatusMessage TemplateList::FailureMessage()
+{
+    return {QStringLiteral("Ошибка! Не удалось сохранить файл!"), StatusColor::Red};
+}

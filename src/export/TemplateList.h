@@ -1,0 +1,36 @@
+#pragma once
+
+#include "StatusMessage.h"
+#include "TemplateEntry.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+/// The export templates of a configuration folder, "*.tpl" in any letter case ordered by name, as
+/// the save command offers them for the file types of its save dialog.
+class TemplateList {
+public:
+    explicit TemplateList(const QString& configFolder);
+
+    const QList<TemplateEntry>& Entries() const { return m_entries; }
+    /// The path of template index (counted from 0).
+    QString Path(qsizetype index) const;
+    /// "title (*.ext)" per template, in list order: filter k belongs to template k.
+    QStringList NameFilters() const;
+    /// The name filters joined with ";;", as one filter text.
+    QString Filter() const;
+    /// The extension of the last template; empty when there is none.
+    QString OutputExtension() const;
+    /// The unique part of the input's file name with the output extension: "0a1b-77.csv".
+    QString ProposedName(const QString& inputPath) const;
+
+    /// "Документ успешно сохранен в '<path>'", plural when the table has more than one row.
+    static StatusMessage SuccessMessage(qint64 rowCount, const QString& path);
+    /// "Ошибка! Не удалось сохранить файл!" in red.
+    static StatusMessage FailureMessage();
+
+private:
+    QString m_folder;
+    QList<TemplateEntry> m_entries;
+};

@@ -1,0 +1,104 @@
+#include "ValueFormatter.h"
+
+#include "DatePattern.h"
+#include "DateText.h"
+#include "LocaleNumbers.h"
+
+#include <QDateTime>
+
+namespace {
+
+// A time of day alone stands on the first day of the date-time count.
+const QDate kDayZero(1899, 12, 30);
+
+QString TrimSpaces(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == QLatin1Char(' '))
+        ++first;
+    while (last > first && text[last - 1] == QLatin1Char(' '))
+        --last;
+    return first == 0 && last == text.size() ? text : text.mid(first, last - first);
+}
+
+void ReplaceNoCase(QString& text, const QString& piece, const QString& by)
+{
+    if (!piece.isEmpty())
+        text.replace(piece, by, Qt::CaseInsensitive);
+}
+
+// A date holds two of the same separator; one "-" or "." belongs to a number such as -1.5.
+bool HasDateSeparators(const QString& text)
+{
+    return text.count(QLatin1Char('-')) >= 2 || text.count(QLatin1Char('.')) >= 2;
+}
+
+bool AllDigits(const QString& text)
+{
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+ValueFormatter::ValueFormatter(const TemplateFormats& formats)
+    : ValueFormatter(formats, LocaleNumbers::Symbols())
+{
+}
+
+ValueFormatter::ValueFormatter(const TemplateFormats& formats, const NumberSymbols& symbols)
+    : m_formats(formats), m_symbols(symbols)
+{
+}
+
+QString ValueFormatter::Text(const QVariant& value) const
+{
+    switch (value.typeId()) {
+    case QMetaType::QTime:
+        return TrimSpaces(DatePattern::Format(kDayZero, value.toTime(), m_formats.timePattern));
+    case QMetaType::QDate:
+        return TrimSpaces(DatePattern::Format(value.toDate(), QTime(0, 0), m_formats.datePattern));
+    case QMetaType::QDateTime: {
+        const QDateTime moment = value.toDateTime();
+        return TrimSpaces(DatePattern::Format(moment.date(), moment.time(), m_formats.datePattern));
+    }
+    default:
+        return TrimSpaces(PlainText(value.toString()));
+    }
+}
+
+QString ValueFormatter::PlainText(const QString& value) const
+{
+    // Plain digits need no rule: they are a number that no replacement changes.
+    if (AllDigits(value))
+        return value;
+    if (HasDateSeparators(value)) {
+        const std::optional<DateTimeValue> moment = DateText::Parse(value);
+        if (moment && moment->date)
+            return DatePattern::Format(*moment->date, moment->time.value_or(QTime(0, 0)),
+                                       m_formats.datePattern);
+    }
+    if (LocaleNumbers::IsNumber(value, m_symbols))
+        return NumberText(value);
+    const qsizetype colon = value.lastIndexOf(QLatin1Char(':'));
+    return colon < 0 ? value : value.mid(colon + 1);
+}
+
+QString ValueFormatter::NumberText(const QString& value) const
+{
+    // The currency goes first: the locale may write the same no-break space between digit groups
+    // and before the currency sign, and removing it first would leave the sign behind.
+    QString text = value;
+    ReplaceNoCase(text, m_symbols.currency, QString());
+    ReplaceNoCase(text, m_symbols.currencySign, QString());
+    ReplaceNoCase(text, m_symbols.point, m_formats.decimalSeparator);
+    ReplaceNoCase(text, m_symbols.groupSeparator, QString());
+    text.replace(QLatin1Char(','), m_formats.decimalSeparator);
+    text.replace(QLatin1Char('.'), m_formats.decimalSeparator);
+    text.remove(QLatin1Char(' '));
+    return text;
+}

@@ -1,0 +1,136 @@
+#include "AnsiCodec.h"
+#include "INIStorage.h"
+#include "OptionsDlg.h"
+#include "TestFiles.h"
+#include "Twips.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Types text as the keyboard would; QTest's typing knows only Latin-1 keys.
+void Type(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+    }
+}
+
+class OptionsDlgTest : public ::testing::Test {
+protected:
+    QString Stored(const char* key) const
+    {
+        return settings.ReadVal(1, key, QStringLiteral("<none>")).toString();
+    }
+
+    QTemporaryDir dir;
+    INIStorage settings{dir.path()};
+};
+
+} // namespace
+
+TEST_F(OptionsDlgTest, FirstRunShowsEmptyBoxesInTheDesignedLayout)
+{
+    OptionsDlg dialog(settings);
+    EXPECT_TRUE(dialog.txtOrgName->text().isEmpty() && dialog.txtINN->text().isEmpty() &&
+                dialog.txtACC->text().isEmpty());
+    EXPECT_FALSE(dialog.CommandButtonW3->isEnabled());
+    EXPECT_FALSE(dialog.CommandButtonW1->autoDefault() || dialog.CommandButtonW2->autoDefault() ||
+                 dialog.CommandButtonW3->autoDefault());
+    const Twips twips(&dialog);
+    EXPECT_EQ(dialog.size(), QSize(twips.ToPixels(7992), twips.ToPixels(3408)));
+    EXPECT_EQ(dialog.txtINN->geometry(), twips.Rect(1716, 888, 3756, 312));
+    EXPECT_EQ(dialog.CommandButtonW3->geometry(), twips.Rect(6372, 2844, 1452, 384));
+}
+
+TEST_F(OptionsDlgTest, NumberBoxesTakeOnlyDigitsUpToTheirLength)
+{
+    OptionsDlg dialog(settings);
+    dialog.show();
+    QTest::keyClicks(dialog.txtINN, "77o1234560 12-345");
+    QTest::keyClicks(dialog.txtACC, "4070281043800001234512345");
+    EXPECT_EQ(dialog.txtINN->text(), "771234560123");
+    EXPECT_EQ(dialog.txtACC->text(), "40702810438000012345");
+    dialog.txtACC->clear();
+    Type(dialog.txtACC, QStringLiteral("١٢٣"));
+    EXPECT_EQ(dialog.txtACC->text(), "") << "digits of other scripts are refused";
+}
+
+TEST_F(OptionsDlgTest, StoredValuesAppearTrimmedAndOkWithoutAnEditWritesNothing)
+{
+    const QByteArray before = AnsiCodec::Encode(
+        QStringLiteral("[organization]\r\nname=  Ромашка  \r\ninn=7701234560\r\n"));
+    WriteTestFile(dir.filePath("CONFIG.INI"), before);
+    OptionsDlg dialog(settings);
+    dialog.show();
+    EXPECT_EQ(dialog.txtOrgName->text(), "Ромашка");
+    EXPECT_EQ(dialog.txtINN->text(), "7701234560");
+    EXPECT_FALSE(dialog.CommandButtonW3->isEnabled());
+    dialog.CommandButtonW1->click();
+    EXPECT_FALSE(dialog.isVisible());
+    QFile after(dir.filePath("CONFIG.INI"));
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), before);
+}
+
+TEST_F(OptionsDlgTest, OkAfterAnEditStoresTheTrimmedValues)
+{
+    OptionsDlg dialog(settings);
+    dialog.show();
+    Type(dialog.txtOrgName, QStringLiteral("  ООО «Ромашка»  "));
+    EXPECT_TRUE(dialog.CommandButtonW3->isEnabled());
+    dialog.CommandButtonW1->click();
+    EXPECT_EQ(Stored("Name"), "ООО «Ромашка»");
+    EXPECT_EQ(Stored("INN"), "<none>") << "an empty value reads as the default";
+    EXPECT_EQ(dialog.txtOrgName->text(), "  ООО «Ромашка»  ");
+    EXPECT_FALSE(QFile::exists(dir.filePath("USER.INI")));
+}
+
+TEST_F(OptionsDlgTest, AppliedValuesStayWhileUnappliedEditsAreLost)
+{
+    OptionsDlg dialog(settings);
+    dialog.show();
+    QTest::keyClicks(dialog.txtACC, "40702810438000012345");
+    dialog.CommandButtonW3->click();
+    EXPECT_TRUE(dialog.CommandButtonW3->isEnabled());
+    QTest::keyClicks(dialog.txtINN, "7701234560");
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_TRUE(dialog.isVisible()) << "Esc does not close the dialog";
+    dialog.CommandButtonW2->click();
+    EXPECT_EQ(Stored("ACC"), "40702810438000012345");
+    EXPECT_EQ(Stored("INN"), "<none>");
+    OptionsDlg again(settings);
+    EXPECT_EQ(again.txtACC->text(), "40702810438000012345");
+    EXPECT_TRUE(again.txtINN->text().isEmpty());
+}
+
+TEST_F(OptionsDlgTest, AnInnWithWrongCheckDigitsIsMarkedButStored)
+{
+    OptionsDlg dialog(settings);
+    dialog.show();
+    const struct {
+        const char* inn;
+        bool marked;
+    } cases[] = {{"770123456", false},
+                 {"7701234561", true},
+                 {"7701234560", false},
+                 {"500100732258", true},
+                 {"500100732259", false}};
+    for (const auto& c : cases) {
+        dialog.txtINN->setText(c.inn);
+        EXPECT_EQ(dialog.txtINN->toolTip() == OptionsDlg::WrongInnText(), c.marked) << c.inn;
+        EXPECT_EQ(dialog.txtINN->styleSheet().contains("color"), c.marked) << c.inn;
+    }
+    dialog.txtINN->setText("7701234561");
+    dialog.CommandButtonW3->click();
+    EXPECT_EQ(Stored("INN"), "7701234561");
+}

@@ -1,0 +1,175 @@
+#include "AnsiCodec.h"
+#include "DocumentParser.h"
+#include "DocumentTableModel.h"
+#include "Form1.h"
+#include "SaveCommand.h"
+#include "StatusBar.h"
+#include "TemplateList.h"
+#include "TestFiles.h"
+
+#include <QApplication>
+#include <QDateTimeEdit>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kSample = ExamplesFolder() + "/PP_7701234560_20240305_000125.xml";
+const QString kSecond = ExamplesFolder() + "/PP_6671045924_20240307_000128.xml";
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// A window on a copy of the shipped configuration, so that its settings files are its own.
+class SaveCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QDir().mkpath(Config());
+        const QDir shipped(QStringLiteral(VYPISKA_SOURCE_DIR "/config"));
+        for (const QString& name : shipped.entryList(QDir::Files))
+            QFile::copy(shipped.filePath(name), Config(name));
+    }
+
+    QString Config(const QString& name = {}) const { return dir.filePath("CONFIG/" + name); }
+
+    std::unique_ptr<Form1> Window()
+    {
+        auto window = std::make_unique<Form1>(Config());
+        window->Saver()->SetFileShower([this](const QString& path) { shown.append(path); });
+        return window;
+    }
+
+    static void Read(Form1& window, const QStringList& paths)
+    {
+        for (const QString& path : paths)
+            ParseDocument(path, *window.Table());
+        window.TxtFileIn->setText(paths.first());
+    }
+
+    QTemporaryDir dir;
+    QStringList shown;
+};
+
+} // namespace
+
+TEST_F(SaveCommandTest, TheOptionIsRestoredWhenStoredAsTheNumberOne)
+{
+    const struct {
+        const char* stored;
+        bool checked;
+    } cases[] = {{"1", true}, {" 1 ", true}, {"1.0", true}, {"0", false},
+                 {"", false}, {"2", false},  {"да", false}, {nullptr, false}};
+    for (const auto& c : cases) {
+        QFile::remove(Config("USER.INI"));
+        if (c.stored)
+            WriteTestFile(Config("USER.INI"), "[User]\r\nGotoAfterSave=" +
+                                                  AnsiCodec::Encode(QString::fromUtf8(c.stored)) +
+                                                  "\r\n");
+        EXPECT_EQ(Window()->mnuOpenAfter->isChecked(), c.checked)
+            << (c.stored ? c.stored : "missing");
+    }
+}
+
+TEST_F(SaveCommandTest, TogglingTheOptionStoresItInUserIni)
+{
+    const auto window = Window();
+    window->mnuOpenAfter->trigger();
+    EXPECT_TRUE(window->mnuOpenAfter->isChecked());
+    EXPECT_EQ(Contents(Config("USER.INI")), "[User]\r\nGotoAfterSave=1\r\n");
+    window->mnuOpenAfter->trigger();
+    EXPECT_EQ(Contents(Config("USER.INI")), "[User]\r\nGotoAfterSave=0\r\n");
+    EXPECT_FALSE(QFile::exists(Config("CONFIG.INI")));
+}
+
+TEST_F(SaveCommandTest, TheDialogOffersTheTemplatesAndProposesANameBesideTheInput)
+{
+    const auto window = Window();
+    Read(*window, {kSample});
+    const TemplateList templates(Config());
+    const std::unique_ptr<QFileDialog> dialog = window->Saver()->CreateDialog(templates);
+    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(dialog->nameFilters(), QStringList({"CSV-реестр (*.csv)", "HTML-реестр (*.html)",
+                                                  "Выписка для бухгалтерии (*.txt)"}));
+    EXPECT_EQ(dialog->selectedNameFilter(), "Выписка для бухгалтерии (*.txt)");
+    EXPECT_EQ(dialog->defaultSuffix(), "txt");
+    EXPECT_EQ(dialog->directory().absolutePath(), QDir(ExamplesFolder()).absolutePath());
+    EXPECT_EQ(dialog->selectedFiles(), QStringList(QDir(ExamplesFolder()).filePath("000125.txt")));
+}
+
+TEST_F(SaveCommandTest, TheChosenFileTypePicksTheTemplate)
+{
+    const auto window = Window();
+    Read(*window, {kSample});
+    const QString out = dir.filePath("chosen.txt");
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->selectNameFilter(dialog->nameFilters().constFirst());
+        dialog->selectFile(out);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    window->CommandSaveAs->setEnabled(true);
+    window->CommandSaveAs->click();
+    EXPECT_TRUE(Contents(out).startsWith(AnsiCodec::Encode(QStringLiteral("Номер;Дата;Сумма;"))));
+    EXPECT_EQ(window->StatusBar1->Text(), "Документ успешно сохранен в '" + out + "'");
+}
+
+TEST_F(SaveCommandTest, ASaveReportsInGreenAndShowsTheFileWhenAsked)
+{
+    const auto window = Window();
+    Read(*window, {kSample, kSecond});
+    window->Table()->setData(window->Table()->index(1, 0), Qt::Unchecked, Qt::CheckStateRole);
+    window->DTPicker1->setDateTime(QDateTime(QDate(2024, 3, 5), QTime(9, 7, 30)));
+    const QString out = dir.filePath("выписка 1.txt");
+    const QString statement = Config("Выписка для бухгалтерии.txt.tpl");
+
+    EXPECT_TRUE(window->Saver()->SaveTo(out, statement));
+    EXPECT_EQ(window->StatusBar1->Text(), "Документы успешно сохранены в '" + out + "'");
+    EXPECT_EQ(window->StatusBar1->Color(), 0x8000);
+    EXPECT_TRUE(shown.isEmpty());
+    const QString text = AnsiCodec::Decode(Contents(out));
+    EXPECT_TRUE(text.contains("ВремяСоздания=09:07:30\r\n"));
+    EXPECT_EQ(text.count("СекцияДокумент="), 1) << "the unchecked row is left out";
+
+    window->mnuOpenAfter->trigger();
+    EXPECT_TRUE(window->Saver()->SaveTo(out, statement));
+    EXPECT_EQ(shown, QStringList(out));
+
+    EXPECT_FALSE(window->Saver()->SaveTo(dir.filePath("absent/out.txt"), statement));
+    EXPECT_EQ(window->StatusBar1->Text(), "Ошибка! Не удалось сохранить файл!");
+    EXPECT_EQ(window->StatusBar1->Color(), 0xC0);
+    EXPECT_EQ(shown.size(), 1) << "a failed save shows nothing";
+}
+
+TEST_F(SaveCommandTest, AChangeOfTheDateWhileTheWindowIsVisibleDropsTheTime)
+{
+    const auto window = Window();
+    EXPECT_NE(window->DTPicker1->time(), QTime(0, 0, 0)) << "the start-up moment keeps its time";
+    window->show();
+    window->DTPicker1->setDateTime(QDateTime(QDate(2024, 3, 5), QTime(9, 7)));
+    EXPECT_EQ(window->DTPicker1->dateTime(), QDateTime(QDate(2024, 3, 5), QTime(0, 0)));
+}
+
+TEST_F(SaveCommandTest, TheOptionsButtonOpensTheOptionsDialog)
+{
+    const auto window = Window();
+    QString title;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
+        dialog->close();
+    });
+    window->OptionsBtn->click();
+    EXPECT_EQ(title, "Настройки");
+}

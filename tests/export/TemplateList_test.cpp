@@ -1,0 +1,51 @@
+#include "TemplateList.h"
+#include "TestFiles.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+TEST(TemplateList, TemplatesByNameBecomeFileTypes)
+{
+    QTemporaryDir dir;
+    for (const char* name :
+         {"Отчёт.csv.tpl", "Банк.txt.tpl", "plain.tpl", "UPPER.HTML.TPL", "notes.txt", "TAG.INI"})
+        WriteTestFile(dir.filePath(QString::fromUtf8(name)), "");
+    const TemplateList list(dir.path());
+    ASSERT_EQ(list.Entries().size(), 4);
+    EXPECT_EQ(list.NameFilters(),
+              QStringList({"plain (*.)", "UPPER (*.HTML)", "Банк (*.txt)", "Отчёт (*.csv)"}));
+    EXPECT_EQ(list.Filter(), "plain (*.);;UPPER (*.HTML);;Банк (*.txt);;Отчёт (*.csv)");
+    EXPECT_EQ(list.Path(2), dir.filePath("Банк.txt.tpl"));
+    EXPECT_EQ(list.OutputExtension(), "csv");
+    EXPECT_EQ(list.ProposedName("C:\\in\\ON_DOC_2024_0a1b-77.xml"), "0a1b-77.csv");
+    EXPECT_EQ(list.ProposedName("/in/ON_DOC_2024_0a1b-77.xml"), "0a1b-77.csv");
+}
+
+TEST(TemplateList, NoTemplatesProposeANameEndingInAPoint)
+{
+    QTemporaryDir dir;
+    const TemplateList list(dir.path());
+    EXPECT_TRUE(list.Entries().isEmpty());
+    EXPECT_EQ(list.Filter(), QString());
+    EXPECT_EQ(list.ProposedName("/in/a_b.xml"), "b.");
+}
+
+TEST(TemplateList, SaveMessagesCountEveryRowOfTheTable)
+{
+    const struct {
+        qint64 rows;
+        const char* text;
+    } cases[] = {
+        {1, "Документ успешно сохранен в '/out/a.txt'"},
+        {0, "Документ успешно сохранен в '/out/a.txt'"},
+        {2, "Документы успешно сохранены в '/out/a.txt'"},
+        {21, "Документы успешно сохранены в '/out/a.txt'"},
+    };
+    for (const auto& c : cases) {
+        const StatusMessage message = TemplateList::SuccessMessage(c.rows, "/out/a.txt");
+        EXPECT_EQ(message.text, QString::fromUtf8(c.text));
+        EXPECT_EQ(message.color, StatusColor::Green);
+    }
+    EXPECT_EQ(TemplateList::FailureMessage().text, "Ошибка! Не удалось сохранить файл!");
+    EXPECT_EQ(TemplateList::FailureMessage().color, StatusColor::Red);
+}

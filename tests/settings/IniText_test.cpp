@@ -1,0 +1,81 @@
+#include "IniText.h"
+
+#include "AnsiCodec.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The files are Windows-1251; the test texts are written in UTF-8 for reading.
+QByteArray Ansi(const char* utf8)
+{
+    return AnsiCodec::Encode(QString::fromUtf8(utf8));
+}
+
+} // namespace
+
+TEST(IniText, ReadsNamesWithoutRegardToCaseAndTrimsValues)
+{
+    const IniText ini(Ansi("; ACC=comment\r\n[main]\r\nacc=0\r\n[организация]\r\n"
+                           "  Acc =  4070 \t\r\nИнн=77\r\nempty=\r\nNoEquals\r\n"));
+    const struct {
+        const char* section;
+        const char* key;
+        std::optional<QString> value;
+    } cases[] = {
+        {"Организация", "ACC", QStringLiteral("4070")},
+        {"ОРГАНИЗАЦИЯ", "инн", QStringLiteral("77")},
+        {"Main", "ACC", QStringLiteral("0")},
+        {"Организация", "empty", QString()},
+        {"Организация", "NoEquals", std::nullopt},
+        {"Организация", "missing", std::nullopt},
+        {"Missing", "ACC", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ini.Value(QString::fromUtf8(c.section), QString::fromUtf8(c.key)), c.value)
+            << c.section << "/" << c.key;
+}
+
+TEST(IniText, LongValuesReadBackCut)
+{
+    const IniText ini("[a]\r\nk=" + QByteArray(300, 'x') + "\r\n");
+    EXPECT_EQ(ini.Value("a", "k"), QString(254, 'x'));
+}
+
+TEST(IniText, WritesChangeOnlyTheLinesTheyMust)
+{
+    const struct {
+        const char* name;
+        QByteArray before;
+        const char* section;
+        const char* key;
+        const char* value;
+        QByteArray after;
+    } cases[] = {
+        {"new file", "", "User", "GotoAfterSave", "1", "[User]\r\nGotoAfterSave=1\r\n"},
+        {"in place, spacing kept", "[s]\r\nK =  old  \r\nz=1", "S", "k", "new",
+         "[s]\r\nK =  new\r\nz=1"},
+        {"after the section's last key", "[a]\r\nx=1\r\n\r\n; b follows\r\n[b]\r\ny=2\r\n", "a",
+         "z", "3", "[a]\r\nx=1\r\nz=3\r\n\r\n; b follows\r\n[b]\r\ny=2\r\n"},
+        {"last line without a break", "[a]\r\nx=1", "a", "y", "2", "[a]\r\nx=1\r\ny=2\r\n"},
+        {"LF lines kept", "[a]\nx=1\n; c\n", "a", "x", "2", "[a]\nx=2\r\n; c\n"},
+        {"comment is no key", "[a]\r\n;x=1\r\n", "a", "x", "2", "[a]\r\nx=2\r\n;x=1\r\n"},
+        {"new section at the end", "; c\r\n[a]\r\nx=1", "b", "y", "2",
+         "; c\r\n[a]\r\nx=1\r\n[b]\r\ny=2\r\n"},
+        {"line breaks in a value", "", "a", "k", "1\r\n[x]\nk=2", "[a]\r\nk=1  [x] k=2\r\n"},
+        {"missing character", "", "a", "k", "€✓", "[a]\r\nk=\x88?\r\n"},
+    };
+    for (const auto& c : cases) {
+        IniText ini(c.before);
+        ini.SetValue(QString::fromUtf8(c.section), QString::fromUtf8(c.key),
+                     QString::fromUtf8(c.value));
+        EXPECT_EQ(ini.Bytes(), c.after) << c.name;
+    }
+}
+
+TEST(IniText, CyrillicSectionsAndKeysAreFoundInAnyCase)
+{
+    IniText ini(Ansi("[банк]\r\nбик=1\r\n"));
+    ini.SetValue(QStringLiteral("БАНК"), QStringLiteral("БИК"), QStringLiteral("2"));
+    EXPECT_EQ(ini.Bytes(), Ansi("[банк]\r\nбик=2\r\n"));
+}
