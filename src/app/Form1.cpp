@@ -3,7 +3,10 @@
 #include "AppVersion.h"
 #include "CheckableHeader.h"
 #include "ColumnMap.h"
+#include "DocumentListController.h"
 #include "DocumentTableModel.h"
+#include "InputSelection.h"
+#include "ReadController.h"
 #include "StatusBar.h"
 #include "Twips.h"
 
@@ -39,6 +42,9 @@ Form1::Form1(const QString& configFolder, QWidget* parent)
     Shape1->hide();
     const Twips twips(this);
     resize(twips.ToPixels(13572), twips.ToPixels(8028));
+    new DocumentListController(*this);
+    new ReadController(*this);
+    new InputSelection(*this);
 }
 
 Form1::~Form1() = default;
