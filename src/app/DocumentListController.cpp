@@ -14,12 +14,17 @@ DocumentListController::DocumentListController(Form1& form)
 {
     m_proxy->setSourceModel(form.Table());
     form.List->setModel(m_proxy);
+    // The tree view makes its header unclickable while its own sorting is off; sorting here is
+    // this controller's.
+    form.ListHeader->setSectionsClickable(true);
     connect(form.ListHeader, &QHeaderView::sectionClicked, this,
             &DocumentListController::SortByColumn);
     connect(form.ListHeader, &CheckableHeader::CheckBoxToggled, this,
             [this](int, Qt::CheckState state) { SetAllChecked(state); });
     connect(form.List->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this](const QItemSelection& selected) { OnSelectionChanged(selected); });
+    m_indicatorSection = form.ListHeader->sortIndicatorSection();
+    m_indicatorOrder = form.ListHeader->sortIndicatorOrder();
     ShapeList();
     ShapeGrid();
 }
@@ -53,14 +58,14 @@ void DocumentListController::SortByColumn(int column)
 {
     QHeaderView* header = m_form.ListHeader;
     if (m_form.Table()->rowCount() == 0) {
-        // The header may already have moved its indicator on the click: put it back.
-        header->setSortIndicator(m_sortColumn, Qt::AscendingOrder);
-        header->setSortIndicatorShown(m_sortColumn >= 0);
+        // The header has already moved its indicator on the click: put it back.
+        header->setSortIndicator(m_indicatorSection, m_indicatorOrder);
         return;
     }
     const QString sample = m_proxy->index(0, column).data().toString();
     m_proxy->SortBy(column, SortKey::KindOf(sample));
-    m_sortColumn = column;
+    m_indicatorSection = column;
+    m_indicatorOrder = Qt::AscendingOrder;
     header->setSortIndicator(column, Qt::AscendingOrder);
     header->setSortIndicatorShown(true);
 }

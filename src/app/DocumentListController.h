@@ -32,5 +32,7 @@ private:
 
     Form1& m_form;
     DocumentSortProxy* m_proxy;
-    int m_sortColumn = -1;
+    // Where the sort indicator stands: a click on an empty table must leave it there.
+    int m_indicatorSection = -1;
+    Qt::SortOrder m_indicatorOrder = Qt::AscendingOrder;
 };

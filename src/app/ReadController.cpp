@@ -52,6 +52,8 @@ void ReadController::RunCycle()
 
 void ReadController::Read()
 {
+    // The path of the tick: one that arrives while this cycle yields is read by the next.
+    const QString path = m_form.TxtFileIn->text();
     m_form.setCursor(Qt::WaitCursor);
     // Exporting a half-read table would write a partial statement.
     m_form.CommandSaveAs->setEnabled(false);
@@ -59,7 +61,6 @@ void ReadController::Read()
     QCoreApplication::processEvents();
     m_clock.start();
     m_sinceYield.start();
-    const QString path = m_form.TxtFileIn->text();
     m_form.List->setUpdatesEnabled(false);
     const StatusMessage status =
         ReadCycle(*m_form.Table(), [this](qsizetype done, qsizetype total) { Yield(done, total); })
