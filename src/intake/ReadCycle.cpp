@@ -7,7 +7,9 @@
 #include "Unzip.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QTemporaryDir>
+#include <algorithm>
 
 namespace {
 
@@ -59,15 +61,20 @@ QStringList ReadCycle::ListDocuments(const QString& folder)
 {
     if (!FileSystemObject::FolderExists(folder))
         return {};
-    QDir dir(folder);
-    dir.setNameFilters({QStringLiteral("*.xml")});
-    dir.setFilter(QDir::Files);
-    dir.setSorting(QDir::Name | QDir::IgnoreCase);
+    // The iterator takes the kind of each file from the directory listing itself, without asking
+    // the file system about every file as a sorted folder listing does.
+    QDirIterator it(folder, {QStringLiteral("*.xml")}, QDir::Files);
+    QStringList names;
+    while (it.hasNext())
+        names.append(it.nextFileInfo().fileName());
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int order = a.compare(b, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a < b;
+    });
     const QString prefix = TextCoder::Shared().RulePath(folder);
-    QStringList paths = dir.entryList();
-    for (QString& name : paths)
+    for (QString& name : names)
         name.prepend(prefix);
-    return paths;
+    return names;
 }
 
 void ReadCycle::ReadFolder(const QString& folder)
