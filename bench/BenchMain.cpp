@@ -1,5 +1,5 @@
-// Measures reading and sorting many documents: vypiska-bench generate DIR COUNT | read PATH [REPEAT]
-// | window PATH. bench/read.sh runs the whole set and compares it with unzip.
+// Measures reading and sorting many documents: vypiska-bench generate DIR COUNT | read PATH
+// [REPEAT] | window PATH. bench/read.sh runs the whole set and compares it with unzip.
 
 #include "ColumnMap.h"
 #include "DocumentGenerator.h"
@@ -54,7 +54,10 @@ int Read(const QString& path, int repeat)
     }
     const double seconds = double(best) / 1e9;
     Print(QStringLiteral("read %1: %2 rows in %3 s (best of %4), %5 documents/s")
-              .arg(path).arg(table.rowCount()).arg(seconds, 0, 'f', 3).arg(repeat)
+              .arg(path)
+              .arg(table.rowCount())
+              .arg(seconds, 0, 'f', 3)
+              .arg(repeat)
               .arg(qRound(table.rowCount() / seconds)));
     return 0;
 }
@@ -70,7 +73,8 @@ int Window(const QString& path)
     window.findChild<ReadController*>()->RunCycle();
     QCoreApplication::processEvents();
     Print(QStringLiteral("window read: %1 rows in %2 s")
-              .arg(window.Table()->rowCount()).arg(clock.nsecsElapsed() / 1e9, 0, 'f', 3));
+              .arg(window.Table()->rowCount())
+              .arg(clock.nsecsElapsed() / 1e9, 0, 'f', 3));
     auto* list = window.findChild<DocumentListController*>();
     const QList<DocumentColumn>& columns = window.Table()->Columns();
     for (const int column : {2, 1, 3, 0, 13, 19}) {
@@ -78,7 +82,8 @@ int Window(const QString& path)
         list->SortByColumn(column);
         QCoreApplication::processEvents();
         Print(QStringLiteral("window sort by \"%1\": %2 s")
-                  .arg(columns.value(column).caption).arg(clock.nsecsElapsed() / 1e9, 0, 'f', 3));
+                  .arg(columns.value(column).caption)
+                  .arg(clock.nsecsElapsed() / 1e9, 0, 'f', 3));
     }
     Print(QStringLiteral("window peak memory: %1 MB").arg(PeakKilobytes() / 1024));
     return 0;
@@ -100,6 +105,7 @@ int main(int argc, char* argv[])
         return Read(arguments[1], std::max(1, arguments.value(2).toInt()));
     if (command == QLatin1String("window") && arguments.size() == 2)
         return Window(arguments[1]);
-    std::fprintf(stderr, "usage: vypiska-bench generate DIR COUNT | read PATH [REPEAT] | window PATH\n");
+    std::fprintf(stderr,
+                 "usage: vypiska-bench generate DIR COUNT | read PATH [REPEAT] | window PATH\n");
     return 2;
 }

@@ -19,7 +19,8 @@ struct ZipEntry {
 inline bool WriteZip(const QString& path, const QList<ZipEntry>& entries)
 {
     int error = 0;
-    zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    zip_t* archive =
+        zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
     if (!archive)
         return false;
     bool ok = true;
@@ -28,8 +29,10 @@ inline bool WriteZip(const QString& path, const QList<ZipEntry>& entries)
             ok = zip_dir_add(archive, entry.name.constData(), ZIP_FL_ENC_GUESS) >= 0 && ok;
             continue;
         }
-        zip_source_t* source = zip_source_buffer(archive, entry.data.constData(), zip_uint64_t(entry.data.size()), 0);
-        const zip_int64_t index = zip_file_add(archive, entry.name.constData(), source, ZIP_FL_ENC_GUESS);
+        zip_source_t* source =
+            zip_source_buffer(archive, entry.data.constData(), zip_uint64_t(entry.data.size()), 0);
+        const zip_int64_t index =
+            zip_file_add(archive, entry.name.constData(), source, ZIP_FL_ENC_GUESS);
         if (index < 0) {
             zip_source_free(source);
             ok = false;
@@ -37,7 +40,8 @@ inline bool WriteZip(const QString& path, const QList<ZipEntry>& entries)
         }
         const auto at = zip_uint64_t(index);
         if (entry.kind == ZipEntry::Link)
-            zip_file_set_external_attributes(archive, at, 0, ZIP_OPSYS_UNIX, zip_uint32_t(S_IFLNK | 0777) << 16);
+            zip_file_set_external_attributes(archive, at, 0, ZIP_OPSYS_UNIX,
+                                             zip_uint32_t(S_IFLNK | 0777) << 16);
         if (entry.kind == ZipEntry::Encrypted)
             ok = zip_file_set_encryption(archive, at, ZIP_EM_AES_256, "secret") == 0 && ok;
         if (entry.kind == ZipEntry::Stored)
@@ -62,5 +66,6 @@ inline bool PatchFile(const QString& path, const QByteArray& from, const QByteAr
     if (!bytes.contains(from))
         return false;
     bytes.replace(from, to);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
 }

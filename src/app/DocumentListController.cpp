@@ -48,7 +48,8 @@ void DocumentListController::ShapeGrid()
     palette.setColor(QPalette::AlternateBase, QColor(246, 246, 246));
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         palette.setColor(group, QPalette::Highlight, QColor(213, 225, 242));
-        palette.setColor(group, QPalette::HighlightedText, palette.color(group, QPalette::WindowText));
+        palette.setColor(group, QPalette::HighlightedText,
+                         palette.color(group, QPalette::WindowText));
     }
     grid->setPalette(palette);
     grid->horizontalHeader()->setFont(QFont(QStringLiteral("Tahoma"), 9));

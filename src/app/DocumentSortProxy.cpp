@@ -75,8 +75,8 @@ void DocumentSortProxy::ForgetKeys()
     m_keys.clear();
 }
 
-void DocumentSortProxy::ForgetChangedKeys(const QModelIndex& topLeft, const QModelIndex& bottomRight,
-                                          const QList<int>& roles)
+void DocumentSortProxy::ForgetChangedKeys(const QModelIndex& topLeft,
+                                          const QModelIndex& bottomRight, const QList<int>& roles)
 {
     if (!roles.isEmpty() && !roles.contains(Qt::DisplayRole))
         return;

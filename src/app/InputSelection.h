@@ -28,6 +28,7 @@ protected:
 
 private:
     void SetPath(const QString& path);
+    void AlignMenu();
 
     Form1& m_form;
 };

@@ -63,8 +63,9 @@ void ReadController::Read()
     m_sinceYield.start();
     m_form.List->setUpdatesEnabled(false);
     const StatusMessage status =
-        ReadCycle(*m_form.Table(), [this](qsizetype done, qsizetype total) { Yield(done, total); })
-            .Run(path);
+        ReadCycle(*m_form.Table(), [this](qsizetype done, qsizetype total) {
+            Yield(done, total);
+        }).Run(path);
     m_form.List->setUpdatesEnabled(true);
     const bool found = m_form.Table()->rowCount() > 0;
     if (found)

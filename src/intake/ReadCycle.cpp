@@ -102,7 +102,8 @@ void ReadCycle::ReadArchive(const QString& archive)
                          QStringLiteral("vypiska-XXXXXX"));
     if (!folder.isValid())
         return;
-    UnzipFile(archive, folder.path(), [this](qsizetype done, qsizetype total) { Pause(done, total); });
+    UnzipFile(archive, folder.path(),
+              [this](qsizetype done, qsizetype total) { Pause(done, total); });
     Pause(0, 0);
     ReadFolder(folder.path());
     Pause(0, 0);

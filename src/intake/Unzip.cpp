@@ -154,7 +154,8 @@ bool Extraction::Copy(zip_file_t* source, int target)
 
 } // namespace
 
-bool UnzipFile(const QString& archivePath, const QString& destination, const UnzipProgress& progress)
+bool UnzipFile(const QString& archivePath, const QString& destination,
+               const UnzipProgress& progress)
 {
     if (destination.isEmpty() && archivePath.size() < 4)
         return false;

@@ -73,7 +73,7 @@ TEST(DocumentList, AHeaderClickOnAnEmptyTableChangesNothing)
     EXPECT_EQ(window.ListHeader->sortIndicatorSection(), section);
 }
 
-TEST(DocumentList, TheTopRowChoosesHowAColumnSortsAlwaysAscending)
+TEST(DocumentList, TheTopRowChoosesHowAColumnSortsAlwaysAscendingAndShadingFollows)
 {
     ListedWindow list;
     ASSERT_EQ(list.Order(), QStringList({"10", "9", "100"}));
@@ -81,12 +81,12 @@ TEST(DocumentList, TheTopRowChoosesHowAColumnSortsAlwaysAscending)
         int column;
         QStringList order;
     } clicks[] = {
-        {Number, {"9", "10", "100"}},  // numbers, not texts
-        {Number, {"9", "10", "100"}},  // a second click does not turn the order round
-        {Date, {"100", "9", "10"}},    // dates, not texts or numbers
-        {Inn, {"100", "10", "9"}},     // the top row's INN is empty: texts
-        {Amount, {"9", "100", "10"}},  // amounts in the currency form are numbers
-        {Payer, {"100", "9", "10"}},   // texts without regard to case
+        {Number, {"9", "10", "100"}}, // numbers, not texts
+        {Number, {"9", "10", "100"}}, // a second click does not turn the order round
+        {Date, {"100", "9", "10"}},   // dates, not texts or numbers
+        {Inn, {"100", "10", "9"}},    // the top row's INN is empty: texts
+        {Amount, {"9", "100", "10"}}, // amounts in the currency form are numbers
+        {Payer, {"100", "9", "10"}},  // texts without regard to case
     };
     for (const auto& click : clicks) {
         list.ClickHeader(click.column);
@@ -94,22 +94,11 @@ TEST(DocumentList, TheTopRowChoosesHowAColumnSortsAlwaysAscending)
         EXPECT_TRUE(list.window.ListHeader->isSortIndicatorShown());
         EXPECT_EQ(list.window.ListHeader->sortIndicatorSection(), click.column);
         EXPECT_EQ(list.window.ListHeader->sortIndicatorOrder(), Qt::AscendingOrder);
-    }
-}
-
-TEST(DocumentList, OddPositionsFromTheTopAreShadedInAnyOrder)
-{
-    ListedWindow list;
-    const QAbstractItemModel* model = list.window.List->model();
-    for (const int column : {Number, Date}) {
-        list.ClickHeader(column);
-        for (int row = 0; row < 3; ++row) {
-            const QVariant background = model->index(row, Payer).data(Qt::BackgroundRole);
-            if (row % 2 == 0)
-                EXPECT_EQ(background.value<QBrush>().color(), QColor(238, 238, 238)) << row;
-            else
-                EXPECT_FALSE(background.isValid()) << row;
-        }
+        const QAbstractItemModel* model = list.window.List->model();
+        EXPECT_EQ(model->index(0, Payer).data(Qt::BackgroundRole).value<QBrush>().color(),
+                  QColor(238, 238, 238));
+        EXPECT_FALSE(model->index(1, Payer).data(Qt::BackgroundRole).isValid());
+        EXPECT_TRUE(model->index(2, Payer).data(Qt::BackgroundRole).isValid());
     }
 }
 

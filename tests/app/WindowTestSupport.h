@@ -14,9 +14,11 @@ inline QByteArray Document(const QString& number, const QString& date, const QSt
                            const QString& payer = {}, const QString& inn = {})
 {
     QString text = QStringLiteral("<ПлатежноеПоручение>");
-    const std::pair<const char*, QString> fields[] = {
-        {"НомерДок", number}, {"ДатаДок", date}, {"СуммаДок", amount}, {"НаимПлат", payer},
-        {"ИННПлат", inn}};
+    const std::pair<const char*, QString> fields[] = {{"НомерДок", number},
+                                                      {"ДатаДок", date},
+                                                      {"СуммаДок", amount},
+                                                      {"НаимПлат", payer},
+                                                      {"ИННПлат", inn}};
     for (const auto& [name, value] : fields) {
         if (!value.isEmpty())
             text += QStringLiteral("<%1>%2</%1>").arg(QString::fromUtf8(name), value);
