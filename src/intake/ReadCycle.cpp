@@ -107,7 +107,8 @@ void ReadCycle::ReadArchive(const QString& archive)
     Pause(0, 0);
     ReadFolder(folder.path());
     Pause(0, 0);
-    FileSystemObject::DeleteFolder(folder.path());
+    // Plain removal: nothing in a folder of our own needs its permissions forced first.
+    folder.remove();
     Pause(0, 0);
 }
 
