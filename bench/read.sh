@@ -28,10 +28,12 @@ seconds_of() { sed -E 's/.* in ([0-9.]+) s.*/\1/'; }
 unzip_best=""
 read_best=""
 for _ in $(seq "$rounds"); do
+    sleep "$pause"
     start=$(date +%s.%N)
     unzip -q "$work/documents.zip" -d "$work/unzipped" && rm -rf "$work/unzipped"
     end=$(date +%s.%N)
     unzip_best=$(smaller "$(awk -v s="$start" -v e="$end" 'BEGIN { print e - s }')" "$unzip_best")
+    sleep "$pause"
     read_best=$(smaller "$("$bench" read "$work/documents.zip" 1 | seconds_of)" "$read_best")
 done
 printf 'unzip -q ARCHIVE -d DIR && rm -rf DIR: %.3f s (best of %d)\n' "$unzip_best" "$rounds"
