@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Builds a release build with the benchmark, generates COUNT documents (default 10000) of about
 # 2 KB as a folder and as a ZIP archive, and measures: the archive read against unzip, the folder
-# read rate, and the window's read, sorts and peak memory.
+# read rate, and the window's read, sorts and peak memory. PAUSE=seconds waits before each
+# extraction, so that the file system has settled after the previous round's mass deletion.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 count="${1:-10000}"
 rounds=5
+pause="${PAUSE:-0}"
 
 scripts/deps
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVYPISKA_BENCH=ON -DVYPISKA_TESTS=OFF >/dev/null
