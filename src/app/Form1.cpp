@@ -4,10 +4,13 @@
 #include "CheckableHeader.h"
 #include "FormAbout.h"
 #include "ColumnMap.h"
+#include "DocumentListController.h"
 #include "DocumentTableModel.h"
 #include "INIStorage.h"
 #include "OptionsDlg.h"
 #include "SaveCommand.h"
+#include "InputSelection.h"
+#include "ReadController.h"
 #include "StatusBar.h"
 #include "Twips.h"
 #include "WindowChrome.h"
@@ -51,6 +54,9 @@ Form1::Form1(const QString& configFolder, QWidget* parent)
     Shape1->setVisible(WindowChrome::IsGlassAvailable());
     const Twips twips(this);
     resize(twips.ToPixels(13572), twips.ToPixels(8028));
+    new DocumentListController(*this);
+    new ReadController(*this);
+    new InputSelection(*this);
     m_saver = new SaveCommand(*this, *m_settings, m_configFolder);
     connect(OptionsBtn, &QToolButton::clicked, this,
             [this] { OptionsDlg(*m_settings, this).exec(); });

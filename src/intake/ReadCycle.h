@@ -1,18 +1,39 @@
 #pragma once
 
+#include "DocumentParser.h"
 #include "StatusMessage.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
 
 class DocumentTableModel;
 
 /// Turns an input path into the rows of the document table and says how it went.
 class ReadCycle {
 public:
-    explicit ReadCycle(DocumentTableModel& table);
+    /// Called where a long read lets the window catch up: documents done and in all (while an
+    /// archive is extracted, its file entries); a total of 0 means not known yet.
+    using Yield = std::function<void(qsizetype done, qsizetype total)>;
 
-    /// Removes all rows, reads the path (an XML document) and returns the status text.
+    explicit ReadCycle(DocumentTableModel& table, Yield yield = {});
+
+    /// Removes all rows and reads the path by its kind: an existing folder, else by extension one
+    /// XML document, a ZIP archive, or (no extension) a folder; anything else reads nothing.
     StatusMessage Run(const QString& path);
+    /// Appends the rows of the folder's own "*.xml" documents; sub-folders are not entered.
+    void ReadFolder(const QString& folder);
+    /// Appends the rows of the "*.xml" documents at the top of an archive, extracted into a fresh
+    /// private temporary folder that is removed afterwards.
+    void ReadArchive(const QString& archive);
+
+    /// The paths of a folder's visible regular files named "*.xml" in any case, ordered by name
+    /// without regard to case.
+    static QStringList ListDocuments(const QString& folder);
+    /// Where archives are extracted: "TEMP", or the system's temporary folder when it is empty.
+    static QString TemporaryRoot();
 
     static QString ProgressText() { return QStringLiteral("Обработка ..."); }
     /// "Успешно прочитано 3 документа в '<path>'" with the endings the count takes.
@@ -21,5 +42,14 @@ public:
     static QString NothingFoundText(const QString& path);
 
 private:
+    DocumentParser& Parser();
+    void ReadDocument(const QString& path);
+    void Flush();
+    void Pause(qsizetype done, qsizetype total);
+
     DocumentTableModel& m_table;
+    Yield m_yield;
+    std::optional<DocumentParser> m_parser;
+    // Rows reach the table in batches: one insertion per document would make long reads slow.
+    QList<DocumentRow> m_pending;
 };

@@ -2,11 +2,25 @@
 
 #include "TextCoderError.h"
 
+#include <QVarLengthArray>
 #include <cmath>
 
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
+
+// "<name>" or "</name>" built on the stack: a read cycle looks tags up millions of times.
+using TagBuffer = QVarLengthArray<QChar, 64>;
+
+QStringView Tag(TagBuffer& buffer, QLatin1StringView start, QStringView name)
+{
+    buffer.clear();
+    for (const char c : start)
+        buffer.append(QLatin1Char(c));
+    buffer.append(name.data(), name.size());
+    buffer.append(QLatin1Char('>'));
+    return QStringView(buffer.data(), buffer.size());
+}
 
 QString OpeningTag(QStringView name)
 {
@@ -22,12 +36,13 @@ QString ClosingTag(QStringView name)
 
 QString TagText::ReadTag(QStringView totalText, QStringView tagName)
 {
-    const QString opening = OpeningTag(tagName);
+    TagBuffer buffer;
+    const QStringView opening = Tag(buffer, QLatin1StringView("<"), tagName);
     const qsizetype open = totalText.indexOf(opening);
     if (open < 0)
         return {};
     const QStringView rest = totalText.mid(open + opening.size());
-    qsizetype close = rest.indexOf(ClosingTag(tagName));
+    qsizetype close = rest.indexOf(Tag(buffer, QLatin1StringView("</"), tagName));
     if (close < 0)
         close = rest.indexOf(QLatin1String("</"));
     if (close < 0)

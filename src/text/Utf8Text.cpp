@@ -23,17 +23,22 @@ QString Utf8Text::DecodeUTF8(QByteArrayView encoded)
         return QString::fromUtf8(encoded);
     QByteArray bytes;
     bytes.reserve(encoded.size());
-    for (qsizetype i = 0; i < encoded.size(); ++i) {
-        const char c = encoded[i];
-        const int high = c == '%' && i + 2 < encoded.size() ? HexValue(encoded[i + 1]) : -1;
-        const int low = high >= 0 ? HexValue(encoded[i + 2]) : -1;
+    // Runs between escapes are copied whole: documents often hold a lone "%" or two.
+    qsizetype from = 0;
+    for (qsizetype percent = encoded.indexOf('%'); percent >= 0;
+         percent = encoded.indexOf('%', from)) {
+        bytes.append(encoded.sliced(from, percent - from));
+        const int high = percent + 2 < encoded.size() ? HexValue(encoded[percent + 1]) : -1;
+        const int low = high >= 0 ? HexValue(encoded[percent + 2]) : -1;
         if (low < 0) {
-            bytes.append(c);
+            bytes.append('%');
+            from = percent + 1;
             continue;
         }
         bytes.append(static_cast<char>(high * 16 + low));
-        i += 2;
+        from = percent + 3;
     }
+    bytes.append(encoded.sliced(from));
     return QString::fromUtf8(bytes);
 }
 

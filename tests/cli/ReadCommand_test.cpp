@@ -1,4 +1,6 @@
+#include "FolderTree.h"
 #include "TestFiles.h"
+#include "ZipBuilder.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -12,9 +14,14 @@ struct CliRun {
     QString err;
 };
 
-CliRun Cli(const QStringList& arguments)
+CliRun Cli(const QStringList& arguments, const QString& temp = {})
 {
     QProcess process;
+    if (!temp.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TEMP"), temp);
+        process.setProcessEnvironment(environment);
+    }
     process.start(QStringLiteral(VYPISKA_BIN_DIR "/vypiska-cli"), arguments);
     process.waitForFinished(30000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
@@ -93,4 +100,50 @@ TEST(ReadCommand, HelpAndVersion)
     const CliRun help = Cli({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.startsWith("usage: vypiska-cli read PATH"));
+}
+
+namespace {
+
+// The first field of every printed row: the documents' numbers.
+QStringList Numbers(const QString& out)
+{
+    QStringList numbers;
+    const QStringList lines = out.split('\n', Qt::SkipEmptyParts);
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        numbers.append(lines[i].section('\t', 0, 0));
+    return numbers;
+}
+
+QByteArray Doc(const char* number)
+{
+    return QByteArray("<НомерДок>") + number + "</НомерДок><СуммаДок>1.00</СуммаДок>";
+}
+
+} // namespace
+
+TEST(ReadCommand, ReadsTheOwnDocumentsOfAFolderOrTheTopOfAnArchive)
+{
+    const CliRun folder = Cli({"read", ExamplesFolder()});
+    EXPECT_EQ(Numbers(folder.out).size(), 11);
+    EXPECT_FALSE(Numbers(folder.out).contains("120")); // archive/ is a sub-folder
+    EXPECT_EQ(folder.err, "Успешно прочитано 11 документов в '" + ExamplesFolder() + "'\n");
+
+    QTemporaryDir root;
+    const QString temp = root.filePath("temp");
+    QDir().mkpath(temp);
+    const QString examples = QStringLiteral(VYPISKA_SOURCE_DIR "/examples/documents.zip");
+    const CliRun run = Cli({"read", examples}, temp);
+    EXPECT_EQ(Numbers(run.out), Numbers(folder.out));
+    EXPECT_EQ(run.err, "Успешно прочитано 11 документов в '" + examples + "'\n");
+    EXPECT_EQ(FolderTree(temp), QStringList());
+
+    const QString built = root.filePath("Pack.ZIP");
+    const QList<ZipEntry> entries = {{"b.xml", Doc("2")}, {"A.XML", Doc("1")},
+                                     {"\x8E\xE2\xE7\xA5\xE2.xml", Doc("3")}, // CP866 "Отчет.xml"
+                                     {"sub/d.xml", Doc("5")}, {"b.xml.txt", Doc("7")}};
+    ASSERT_TRUE(WriteZip(built, entries));
+    const CliRun own = Cli({"read", built}, temp);
+    EXPECT_EQ(Numbers(own.out), QStringList({"1", "2", "3"}));
+    EXPECT_EQ(own.err, "Успешно прочитано 3 документа в '" + built + "'\n");
+    EXPECT_EQ(FolderTree(root.path()), QStringList({"Pack.ZIP", "temp/"}));
 }

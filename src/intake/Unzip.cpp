@@ -1,0 +1,180 @@
+#include "Unzip.h"
+
+#include "ArchiveTree.h"
+#include "EntryName.h"
+
+#include <QFile>
+#include <QLoggingCategory>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+#include <zip.h>
+
+// Trace lines for developers only, off unless enabled with QT_LOGGING_RULES.
+Q_LOGGING_CATEGORY(lcUnzip, "vypiska.unzip", QtWarningMsg)
+
+namespace {
+
+constexpr size_t kChunk = 64 * 1024;
+
+bool IsSymbolicLink(zip_t* archive, zip_uint64_t index)
+{
+    zip_uint8_t system = 0;
+    zip_uint32_t attributes = 0;
+    if (zip_file_get_external_attributes(archive, index, 0, &system, &attributes) != 0)
+        return false;
+    return system == ZIP_OPSYS_UNIX && ((attributes >> 16) & S_IFMT) == S_IFLNK;
+}
+
+bool IsEncrypted(zip_t* archive, zip_uint64_t index)
+{
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_stat_index(archive, index, 0, &stat) != 0)
+        return true;
+    return (stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE;
+}
+
+// Links and encrypted entries never reach the tree, nor do names that would leave the destination.
+ArchiveTree ReadTree(zip_t* archive)
+{
+    ArchiveTree tree;
+    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const auto index = zip_uint64_t(i);
+        const char* raw = zip_get_name(archive, index, ZIP_FL_ENC_RAW);
+        if (!raw || IsSymbolicLink(archive, index) || IsEncrypted(archive, index))
+            continue;
+        const std::optional<EntryPath> path = EntryName::Split(EntryName::Decode(raw));
+        if (path)
+            tree.Add(*path, index);
+    }
+    return tree;
+}
+
+bool WriteAll(int target, const char* data, size_t size)
+{
+    while (size > 0) {
+        const ssize_t written = ::write(target, data, size);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= size_t(written);
+    }
+    return true;
+}
+
+// A folder below another, created when missing; links are not followed, so a link planted in the
+// destination cannot lead the walk elsewhere.
+int OpenFolder(int parent, const QByteArray& name, bool followLink)
+{
+    if (::mkdirat(parent, name.constData(), 0777) != 0 && errno != EEXIST)
+        return -1;
+    const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW);
+    return ::openat(parent, name.constData(), flags);
+}
+
+/// The walk over an archive's tree, writing each level into an open folder.
+class Extraction {
+public:
+    Extraction(zip_t* archive, qsizetype total, const UnzipProgress& progress)
+        : m_archive(archive), m_buffer(kChunk), m_total(total), m_progress(progress)
+    {
+    }
+
+    void StgExtract(const ArchiveElement& level, int folder);
+
+private:
+    void ExtractFile(const ArchiveElement& file, int folder);
+    bool Copy(zip_file_t* source, int target);
+
+    zip_t* m_archive;
+    std::vector<char> m_buffer;
+    qsizetype m_done = 0;
+    qsizetype m_total;
+    const UnzipProgress& m_progress;
+};
+
+void Extraction::StgExtract(const ArchiveElement& level, int folder)
+{
+    for (const ArchiveElement& element : level.elements) {
+        // A one-character name is skipped, and a folder with everything in it.
+        if (element.name.size() < 2)
+            continue;
+        if (!element.isFolder) {
+            ExtractFile(element, folder);
+            continue;
+        }
+        const int subFolder = OpenFolder(folder, QFile::encodeName(element.name), false);
+        if (subFolder < 0) {
+            qCDebug(lcUnzip) << "StgExtract.Failed to create directory" << element.name;
+            continue;
+        }
+        StgExtract(element, subFolder);
+        ::close(subFolder);
+    }
+}
+
+void Extraction::ExtractFile(const ArchiveElement& file, int folder)
+{
+    const QByteArray name = QFile::encodeName(file.name);
+    // Exclusive creation leaves an existing file (or link) of that name untouched.
+    const int target = ::openat(folder, name.constData(),
+                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (target >= 0) {
+        zip_file_t* source = zip_fopen_index(m_archive, file.entry, 0);
+        const bool copied = source && Copy(source, target);
+        if (source)
+            zip_fclose(source);
+        // A damaged entry or a full disk leaves no partial file behind.
+        if (::close(target) != 0 || !copied)
+            ::unlinkat(folder, name.constData(), 0);
+    }
+    ++m_done;
+    if (m_progress)
+        m_progress(m_done, m_total);
+}
+
+bool Extraction::Copy(zip_file_t* source, int target)
+{
+    for (;;) {
+        const zip_int64_t read = zip_fread(source, m_buffer.data(), m_buffer.size());
+        if (read < 0)
+            return false;
+        if (read == 0)
+            return true;
+        if (!WriteAll(target, m_buffer.data(), size_t(read)))
+            return false;
+    }
+}
+
+} // namespace
+
+bool UnzipFile(const QString& archivePath, const QString& destination,
+               const UnzipProgress& progress)
+{
+    if (destination.isEmpty() && archivePath.size() < 4)
+        return false;
+    const QString target = destination.isEmpty() ? archivePath.chopped(4) : destination;
+    int error = 0;
+    zip_t* archive = zip_open(QFile::encodeName(archivePath).constData(), ZIP_RDONLY, &error);
+    if (!archive) {
+        qCDebug(lcUnzip) << "UnzipFile.Failed to bind to storage" << archivePath;
+        return false;
+    }
+    qCDebug(lcUnzip) << "UnzipFile.extract to" << target;
+    const ArchiveTree tree = ReadTree(archive);
+    const int folder = OpenFolder(AT_FDCWD, QFile::encodeName(target), true);
+    if (folder >= 0) {
+        Extraction(archive, tree.FileCount(), progress).StgExtract(tree.Root(), folder);
+        ::close(folder);
+    } else {
+        qCDebug(lcUnzip) << "StgExtract.Failed to create directory" << target;
+    }
+    zip_discard(archive);
+    return true;
+}

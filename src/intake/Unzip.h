@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+/// How far an extraction has come: file entries handled, and file entries in the archive.
+using UnzipProgress = std::function<void(qsizetype done, qsizetype total)>;
+
+/// Extracts a whole ZIP archive into the destination folder, or, when the destination is empty,
+/// into the archive path less its last four characters. The destination folder is created when
+/// missing, but not its parents. Silent: entries that cannot be written are passed over, an
+/// existing file is never replaced (of two entries with the same path the first stays), names of
+/// fewer than two characters are skipped with everything below them, and nothing is written
+/// outside the destination. False when the archive cannot be opened; nothing is created then.
+bool UnzipFile(const QString& archivePath, const QString& destination,
+               const UnzipProgress& progress = {});
