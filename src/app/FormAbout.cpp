@@ -50,6 +50,13 @@ FormAbout::FormAbout(QWidget* parent) : QDialog(parent)
     Command1 = new QPushButton(QStringLiteral("Ok"), this);
     Command1->setGeometry(twips.Rect(2448, 6576, 1560, 396));
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+    // Fonts wider than the design's Tahoma need more lines: the box grows rather than cutting text.
+    const int extra = LabelW4->heightForWidth(LabelW4->width()) - LabelW4->height();
+    if (extra > 0) {
+        LabelW4->resize(LabelW4->width(), LabelW4->height() + extra);
+        Command1->move(Command1->x(), Command1->y() + extra);
+        setFixedSize(width(), height() + extra);
+    }
     new WindowDrag(AlphaLogo, [](QPoint) { return true; });
 }
 
