@@ -10,6 +10,7 @@
 #include "OptionsDlg.h"
 #include "SaveCommand.h"
 #include "InputSelection.h"
+#include "MenuPlacement.h"
 #include "ReadController.h"
 #include "StatusBar.h"
 #include "Twips.h"
@@ -54,10 +55,10 @@ Form1::Form1(const QString& configFolder, QWidget* parent)
     Shape1->setVisible(WindowChrome::IsGlassAvailable());
     const Twips twips(this);
     resize(twips.ToPixels(13572), twips.ToPixels(8028));
-    new DocumentListController(*this);
-    new ReadController(*this);
-    new InputSelection(*this);
-    m_saver = new SaveCommand(*this, *m_settings, m_configFolder);
+    m_lists = std::make_unique<DocumentListController>(*this);
+    m_reader = std::make_unique<ReadController>(*this);
+    m_input = std::make_unique<InputSelection>(*this);
+    m_saver = std::make_unique<SaveCommand>(*this, *m_settings, m_configFolder);
     connect(OptionsBtn, &QToolButton::clicked, this,
             [this] { OptionsDlg(*m_settings, this).exec(); });
     m_saver->RestoreOption();
@@ -111,6 +112,7 @@ void Form1::CreateControls()
     CommandOpen = new QToolButton(central);
     CommandOpen->setPopupMode(QToolButton::MenuButtonPopup);
     CommandOpen->setMenu(mnuOpn);
+    MenuPlacement::HangUnder(mnuOpn, CommandOpen);
     CommandOpen->setToolTip(QStringLiteral("Открыть файл ..."));
     CommandOpen->setIcon(QIcon::fromTheme(QStringLiteral("document-open"),
                                           QIcon(QStringLiteral(":/images/open.png"))));
@@ -173,6 +175,7 @@ void Form1::CreateBottomPanel()
     CommandSaveAs->setText(QStringLiteral("Сохранить как ..."));
     CommandSaveAs->setPopupMode(QToolButton::MenuButtonPopup);
     CommandSaveAs->setMenu(mnuSave);
+    MenuPlacement::HangUnder(mnuSave, CommandSaveAs);
     CommandSaveAs->setEnabled(false);
 }
 

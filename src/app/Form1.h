@@ -7,8 +7,10 @@
 #include <memory>
 
 class CheckableHeader;
+class DocumentListController;
 class DocumentTableModel;
 class INIStorage;
+class InputSelection;
 class QDateTimeEdit;
 class QFrame;
 class QLabel;
@@ -18,6 +20,7 @@ class QTableWidget;
 class QTimer;
 class QToolButton;
 class QTreeView;
+class ReadController;
 class SaveCommand;
 class StatusBar;
 
@@ -43,7 +46,7 @@ public:
     /// The settings store, created at start-up for the configuration folder.
     const INIStorage& Settings() const { return *m_settings; }
     /// The save command behind CommandSaveAs, mnuOpenAfter and DTPicker1.
-    SaveCommand* Saver() const { return m_saver; }
+    SaveCommand* Saver() const { return m_saver.get(); }
 
     // The named controls of the window.
     QLabel* LabelW1 = nullptr;
@@ -83,5 +86,9 @@ private:
     DocumentTableModel* m_table;
     MainGeometry m_geometry;
     std::unique_ptr<INIStorage> m_settings;
-    SaveCommand* m_saver = nullptr;
+    // The controllers go before the widgets they watch, so none of them sees a half-destroyed form.
+    std::unique_ptr<DocumentListController> m_lists;
+    std::unique_ptr<ReadController> m_reader;
+    std::unique_ptr<InputSelection> m_input;
+    std::unique_ptr<SaveCommand> m_saver;
 };

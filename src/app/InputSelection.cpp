@@ -22,7 +22,6 @@ InputSelection::InputSelection(Form1& form) : QObject(&form), m_form(form)
         target->installEventFilter(this);
     }
     form.List->setAcceptDrops(true);
-    form.mnuOpn->installEventFilter(this);
     connect(form.CommandOpen, &QToolButton::clicked, this, &InputSelection::OpenFile);
     connect(form.mnuOpen[0], &QAction::triggered, this, &InputSelection::OpenFile);
     connect(form.mnuOpen[1], &QAction::triggered, this, &InputSelection::OpenFolder);
@@ -74,23 +73,10 @@ void InputSelection::SetPath(const QString& path)
     m_form.TxtFileIn->setText(path);
 }
 
-void InputSelection::AlignMenu()
-{
-    // The open button's menu hangs from its right edge, below it.
-    QMenu* menu = m_form.mnuOpn;
-    const QToolButton* button = m_form.CommandOpen;
-    if (menu->isVisible() && button->isVisible())
-        menu->move(button->mapToGlobal(QPoint(button->width() - menu->width(), button->height())));
-}
 
 bool InputSelection::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    if (watched == m_form.mnuOpn) {
-        if (type == QEvent::Show)
-            AlignMenu();
-        return QObject::eventFilter(watched, event);
-    }
     if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
         return QObject::eventFilter(watched, event);
     auto* drop = static_cast<QDropEvent*>(event);

@@ -28,7 +28,6 @@ protected:
 
 private:
     void SetPath(const QString& path);
-    void AlignMenu();
 
     Form1& m_form;
 };

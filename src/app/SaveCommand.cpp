@@ -9,7 +9,6 @@
 
 #include <QDateTimeEdit>
 #include <QDir>
-#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -23,7 +22,6 @@ SaveCommand::SaveCommand(Form1& form, const INIStorage& settings, const QString&
     connect(form.CommandSaveAs, &QToolButton::clicked, this, &SaveCommand::Run);
     connect(form.mnuOpenAfter, &QAction::triggered, this, &SaveCommand::StoreOption);
     connect(form.DTPicker1, &QDateTimeEdit::dateTimeChanged, this, &SaveCommand::DropTimeOfDay);
-    form.mnuSave->installEventFilter(this);
 }
 
 void SaveCommand::Run()
@@ -101,13 +99,3 @@ QString SaveCommand::InputFolder() const
     return info.isDir() ? info.absoluteFilePath() : info.absolutePath();
 }
 
-bool SaveCommand::eventFilter(QObject* watched, QEvent* event)
-{
-    // The menu hangs right-aligned under the button: its right edge at the button's right edge.
-    if (watched == m_form.mnuSave && event->type() == QEvent::Show) {
-        const QToolButton* button = m_form.CommandSaveAs;
-        m_form.mnuSave->move(button->mapToGlobal(
-            QPoint(button->width() - m_form.mnuSave->width(), button->height())));
-    }
-    return QObject::eventFilter(watched, event);
-}

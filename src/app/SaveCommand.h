@@ -37,7 +37,6 @@ public:
     }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void StoreOption(bool checked);

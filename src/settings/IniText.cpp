@@ -117,8 +117,9 @@ std::optional<QString> IniText::Value(const QString& section, const QString& key
 
 void IniText::InsertLine(qsizetype at, const QByteArray& content)
 {
-    // A last line without a line break gets one, so the new line starts on a line of its own.
-    if (at > 0 && m_lines[at - 1].ending.isEmpty())
+    // A last line without a full line break (none, or a lone CR) gets one, so the new line starts
+    // on a line of its own.
+    if (at > 0 && !m_lines[at - 1].ending.endsWith('\n'))
         m_lines[at - 1].ending = kCrLf;
     m_lines.insert(at, {content, kCrLf});
 }

@@ -2,6 +2,8 @@
 
 #include "AnsiCodec.h"
 
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -58,6 +60,8 @@ TEST(IniText, WritesChangeOnlyTheLinesTheyMust)
         {"after the section's last key", "[a]\r\nx=1\r\n\r\n; b follows\r\n[b]\r\ny=2\r\n", "a",
          "z", "3", "[a]\r\nx=1\r\nz=3\r\n\r\n; b follows\r\n[b]\r\ny=2\r\n"},
         {"last line without a break", "[a]\r\nx=1", "a", "y", "2", "[a]\r\nx=1\r\ny=2\r\n"},
+        {"last line ending in a lone CR", "[a]\r\nx=1\r", "b", "y", "2",
+         "[a]\r\nx=1\r\n[b]\r\ny=2\r\n"},
         {"LF lines kept", "[a]\nx=1\n; c\n", "a", "x", "2", "[a]\nx=2\r\n; c\n"},
         {"comment is no key", "[a]\r\n;x=1\r\n", "a", "x", "2", "[a]\r\nx=2\r\n;x=1\r\n"},
         {"new section at the end", "; c\r\n[a]\r\nx=1", "b", "y", "2",
@@ -70,6 +74,20 @@ TEST(IniText, WritesChangeOnlyTheLinesTheyMust)
         ini.SetValue(QString::fromUtf8(c.section), QString::fromUtf8(c.key),
                      QString::fromUtf8(c.value));
         EXPECT_EQ(ini.Bytes(), c.after) << c.name;
+    }
+}
+
+TEST(IniText, FuzzFindingsReadBackWhatWasWritten)
+{
+    const QDir findings(QStringLiteral(VYPISKA_SOURCE_DIR "/tests/data/fuzz/ini"));
+    for (const QString& name : findings.entryList(QDir::Files)) {
+        QFile file(findings.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        IniText ini(file.readAll());
+        ini.SetValue(QStringLiteral("organization"), QStringLiteral("acc"), QStringLiteral("40702"));
+        EXPECT_EQ(IniText(ini.Bytes()).Value(QStringLiteral("Organization"), QStringLiteral("ACC")),
+                  QStringLiteral("40702"))
+            << name.toStdString();
     }
 }
 
