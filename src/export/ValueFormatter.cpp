@@ -3,6 +3,7 @@
 #include "DatePattern.h"
 #include "DateText.h"
 #include "LocaleNumbers.h"
+#include "TextCleanup.h"
 
 #include <QDateTime>
 
@@ -10,17 +11,6 @@ namespace {
 
 // A time of day alone stands on the first day of the date-time count.
 const QDate kDayZero(1899, 12, 30);
-
-QString TrimSpaces(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == QLatin1Char(' '))
-        ++first;
-    while (last > first && text[last - 1] == QLatin1Char(' '))
-        --last;
-    return first == 0 && last == text.size() ? text : text.mid(first, last - first);
-}
 
 void ReplaceNoCase(QString& text, const QString& piece, const QString& by)
 {
@@ -59,15 +49,18 @@ QString ValueFormatter::Text(const QVariant& value) const
 {
     switch (value.typeId()) {
     case QMetaType::QTime:
-        return TrimSpaces(DatePattern::Format(kDayZero, value.toTime(), m_formats.timePattern));
+        return TextCleanup::TrimSpaces(
+            DatePattern::Format(kDayZero, value.toTime(), m_formats.timePattern));
     case QMetaType::QDate:
-        return TrimSpaces(DatePattern::Format(value.toDate(), QTime(0, 0), m_formats.datePattern));
+        return TextCleanup::TrimSpaces(
+            DatePattern::Format(value.toDate(), QTime(0, 0), m_formats.datePattern));
     case QMetaType::QDateTime: {
         const QDateTime moment = value.toDateTime();
-        return TrimSpaces(DatePattern::Format(moment.date(), moment.time(), m_formats.datePattern));
+        return TextCleanup::TrimSpaces(
+            DatePattern::Format(moment.date(), moment.time(), m_formats.datePattern));
     }
     default:
-        return TrimSpaces(PlainText(value.toString()));
+        return TextCleanup::TrimSpaces(PlainText(value.toString()));
     }
 }
 

@@ -3,36 +3,22 @@
 #include "AnsiCodec.h"
 #include "FileSystemObject.h"
 #include "ReadWholeFile.h"
+#include "TextCleanup.h"
 
 #include <QDir>
-
-namespace {
-
-// Only the space character counts as blank in the column map.
-QString TrimSpaces(QStringView text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == QLatin1Char(' '))
-        ++first;
-    while (last > first && text[last - 1] == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first).toString();
-}
-
-} // namespace
 
 QList<DocumentColumn> ColumnMap::Parse(const QString& text)
 {
     QList<DocumentColumn> columns;
     const QStringList lines = text.split(QStringLiteral("\r\n"));
+    // Only the space character counts as blank in the column map.
     for (const QString& line : lines) {
-        if (TrimSpaces(line).isEmpty())
+        if (TextCleanup::TrimSpaces(line).isEmpty())
             continue;
         const QStringList pieces = line.split(QLatin1Char('='));
         DocumentColumn column;
-        column.caption = TrimSpaces(pieces[0]);
-        column.tagString = pieces.size() > 1 ? TrimSpaces(pieces[1]) : QString();
+        column.caption = TextCleanup::TrimSpaces(pieces[0]);
+        column.tagString = pieces.size() > 1 ? TextCleanup::TrimSpaces(pieces[1]) : QString();
         columns.append(column);
     }
     return columns;

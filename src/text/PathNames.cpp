@@ -1,5 +1,7 @@
 #include "PathNames.h"
 
+#include "TextCleanup.h"
+
 #include <QDir>
 
 namespace {
@@ -50,14 +52,7 @@ QString PathNames::GetPath(const QString& path)
 
 QString PathNames::OnlyName(const QString& name)
 {
-    // Only U+0020 counts as a blank here, so QString::trimmed() would be too generous.
-    qsizetype first = 0;
-    qsizetype last = name.size();
-    while (first < last && name[first] == QLatin1Char(' '))
-        ++first;
-    while (last > first && name[last - 1] == QLatin1Char(' '))
-        --last;
-    if (last - first < 2)
+    if (TextCleanup::TrimSpaces(name).size() < 2)
         return {};
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     return dot < 0 ? name : name.left(dot);

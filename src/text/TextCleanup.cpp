@@ -61,6 +61,18 @@ QString TextCleanup::ReplacePunctuation(QString& text)
     return result;
 }
 
+QString TextCleanup::TrimSpaces(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == QLatin1Char(' '))
+        ++first;
+    while (last > first && text[last - 1] == QLatin1Char(' '))
+        --last;
+    // Most values have nothing to trim: they are returned without a copy.
+    return first == 0 && last == text.size() ? text : text.mid(first, last - first);
+}
+
 double TextCleanup::GetDigit(double number, int position)
 {
     const double p = std::pow(10.0, position);

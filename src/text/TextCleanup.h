@@ -15,6 +15,8 @@ public:
     static QString AntiNull(const QVariant& value);
     /// Removes punctuation (a few marks become spaces); the caller's text receives the result too.
     static QString ReplacePunctuation(QString& text);
+    /// The text without leading and trailing spaces; only U+0020 counts, unlike QString::trimmed().
+    static QString TrimSpaces(const QString& text);
     /// The decimal digit of number at position (1 = units).
     static double GetDigit(double number, int position);
 };
