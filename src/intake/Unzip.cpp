@@ -4,9 +4,11 @@
 #include "EntryName.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -47,8 +49,19 @@ zip_uint64_t ClaimedSize(zip_t* archive, zip_uint64_t index)
     return stat.size;
 }
 
-// Links and encrypted entries never reach the tree, nor do names that would leave the destination.
-ArchiveTree ReadTree(zip_t* archive)
+// The length the entry's path adds to the destination's, as the file system spells it.
+qsizetype EncodedLength(const EntryPath& path)
+{
+    qsizetype length = 0;
+    for (const QString& component : path.components)
+        length += 1 + QFile::encodeName(component).size();
+    return length;
+}
+
+// Links and encrypted entries never reach the tree, nor do names that would leave the destination,
+// nor paths longer than room: the walk could make those folder by folder, but nothing could
+// remove them by their names afterwards.
+ArchiveTree ReadTree(zip_t* archive, qsizetype room)
 {
     ArchiveTree tree;
     const zip_int64_t count = zip_get_num_entries(archive, 0);
@@ -58,7 +71,7 @@ ArchiveTree ReadTree(zip_t* archive)
         if (!raw || IsSymbolicLink(archive, index) || IsEncrypted(archive, index))
             continue;
         const std::optional<EntryPath> path = EntryName::Split(EntryName::Decode(raw));
-        if (path)
+        if (path && EncodedLength(*path) <= room)
             tree.Add(*path, index);
     }
     return tree;
@@ -197,7 +210,10 @@ bool UnzipFile(const QString& archivePath, const QString& destination,
         return false;
     }
     qCDebug(lcUnzip) << "UnzipFile.extract to" << target;
-    const ArchiveTree tree = ReadTree(archive);
+    // The longest path the system takes, less its terminating zero.
+    const qsizetype room =
+        PATH_MAX - 1 - QFile::encodeName(QFileInfo(target).absoluteFilePath()).size();
+    const ArchiveTree tree = ReadTree(archive, room);
     const int folder = OpenFolder(AT_FDCWD, QFile::encodeName(target), true);
     if (folder >= 0) {
         Extraction(archive, tree.FileCount(), progress, limits).StgExtract(tree.Root(), folder);
