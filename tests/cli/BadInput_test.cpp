@@ -102,6 +102,7 @@ TEST(BadInput, EveryRunEndsWithItsStatusAndWritesOnlyItsOutput)
     const QString underFile = WriteTestFile(at("file.txt"), "a file, not a folder") + "/out.txt";
     const QString folder = at("out-folder");
     QDir().mkpath(folder);
+    ::chmod(QFile::encodeName(folder).constData(), 0550);
     const QString out = at("out.txt");
 
     const auto exportTo = [&](const QString& path, const QString& tpl) {
@@ -162,6 +163,9 @@ TEST(BadInput, EveryRunEndsWithItsStatusAndWritesOnlyItsOutput)
         EXPECT_EQ(FolderTree(temp), QStringList()) << c.name;
     }
     EXPECT_FALSE(QFile::exists("/proc/vypiska-out.txt"));
+    struct stat status {};
+    ::stat(QFile::encodeName(folder).constData(), &status);
+    EXPECT_EQ(status.st_mode & 07777, 0550u) << "a failed save changes nothing";
     // LF does not end a line of the column map: its one column's names run on into the next line.
     EXPECT_EQ(Cli({"read", kSample, "--config", at("lf")}, temp, false).out, "Номер\n\n");
 }
