@@ -60,7 +60,7 @@ protected:
         ColumnMap map;
         map.Load(QStringLiteral(VYPISKA_SOURCE_DIR "/config"));
         table.SetColumns(map.Columns());
-        status = ReadCycle(table, yield).Run(path);
+        const StatusMessage status = ReadCycle(table, yield).Run(path);
         EXPECT_EQ(status.color, table.rowCount() > 0 ? StatusColor::Green : StatusColor::Red);
         EXPECT_EQ(FolderTree(Temp()), QStringList()) << path.toStdString();
         QStringList names;
@@ -75,7 +75,6 @@ protected:
 
     QTemporaryDir root;
     DocumentTableModel table;
-    StatusMessage status;
     QStringList values;
 
 private:
@@ -125,12 +124,12 @@ TEST_F(BadInputTest, HostileArchivesGiveOnlyTheirHonestTopLevelDocuments)
          {},
          {}},
         {"folders nested past the longest path the system takes",
-         {{QByteArray("a-folder-name-of-forty-characters-long/").repeated(200) + "deep.xml",
-           Doc(1)},
+         {{QByteArray("a-folder-with-a-rather-long-name/").repeated(200) + "deep.xml", Doc(1)},
           {"ok.xml", Doc(2)}},
          {},
          {"ok.xml"}},
         {"an archive cut in half", three, Truncate, {}},
+        // One claims more than an entry may take and is not begun; the other runs out early.
         {"entries claiming far more than they hold",
          {{"deflated.xml", Doc(1)}, {"stored.xml", Doc(2), ZipEntry::Stored}, {"ok.xml", Doc(3)}},
          [](const QString& zip) {
@@ -189,6 +188,8 @@ TEST_F(BadInputTest, PathsThatAreNotWhatTheySeem)
 {
     const QString folder = In("x.xml");
     WriteTestFile(folder + "/a.xml", Doc(1));
+    // A folder listing takes links whatever they lead to: this one would never end.
+    ASSERT_TRUE(QFile::link("/dev/zero", folder + "/zero.xml"));
     const QString pipe = In("pipe.xml");
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     const QString shrinking = In("shrinking");
@@ -205,7 +206,7 @@ TEST_F(BadInputTest, PathsThatAreNotWhatTheySeem)
         ReadCycle::Yield yield;
         QStringList rows;
     } cases[] = {
-        {"a folder named like a document", folder, {}, {"a.xml"}},
+        {"a folder named like a document, with a link to a device", folder, {}, {"a.xml"}},
         {"a pipe named like a document", pipe, {}, {}},
         {"a document vanishing between listing and reading", shrinking, vanish, {"1.xml", "3.xml"}},
     };
@@ -275,12 +276,7 @@ long PeakKilobytes()
     return usage.ru_maxrss;
 }
 
-// Large under the sanitizers too, but not so large that they make the test slow.
-#ifdef __SANITIZE_ADDRESS__
-constexpr zip_uint64_t kBombSize = 100u << 20;
-#else
 constexpr zip_uint64_t kBombSize = 400u << 20;
-#endif
 
 } // namespace
 
