@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QList>
 #include <QString>
+#include <optional>
 #include <sys/stat.h>
 #include <zip.h>
 
@@ -52,6 +53,40 @@ inline bool WriteZip(const QString& path, const QList<ZipEntry>& entries)
         return false;
     }
     return ok;
+}
+
+/// Rewrites the sizes that the local and central headers of the named entry claim; a size left
+/// empty stays as it is. False when the entry is not found in both headers.
+inline bool PatchEntrySizes(const QString& path, const QByteArray& name,
+                            std::optional<quint32> compressed, std::optional<quint32> uncompressed)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    QByteArray bytes = file.readAll();
+    const auto put = [&](qsizetype at, std::optional<quint32> value) {
+        for (int i = 0; value && i < 4; ++i)
+            bytes[at + i] = char((*value >> (8 * i)) & 0xFF);
+    };
+    int found = 0;
+    // Signature, then the offsets of the sizes and of the name in each kind of header.
+    const struct {
+        QByteArray signature;
+        qsizetype sizes;
+        qsizetype name;
+    } headers[] = {{QByteArray("PK\x03\x04", 4), 18, 30}, {QByteArray("PK\x01\x02", 4), 20, 46}};
+    for (const auto& header : headers) {
+        for (qsizetype at = bytes.indexOf(header.signature); at >= 0;
+             at = bytes.indexOf(header.signature, at + 1)) {
+            if (bytes.mid(at + header.name, name.size()) != name)
+                continue;
+            put(at + header.sizes, compressed);
+            put(at + header.sizes + 4, uncompressed);
+            ++found;
+            break;
+        }
+    }
+    return found == 2 && file.seek(0) && file.write(bytes) == bytes.size();
 }
 
 /// Replaces every occurrence of a byte string in a file: the way to make archives that libzip

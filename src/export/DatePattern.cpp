@@ -8,12 +8,16 @@ QString Padded(int value, qsizetype width)
                      : QString::number(value);
 }
 
-// How many times the letter at the front repeats, whatever its case.
+// No token takes more than four letters of a run.
+constexpr qsizetype kLongestToken = 4;
+
+// How many times the letter at the front repeats, whatever its case, up to the longest token:
+// counting a long run out for every token of it would take time by the square of its length.
 qsizetype RunLength(QStringView pattern)
 {
     const QChar letter = pattern.front().toLower();
     qsizetype n = 1;
-    while (n < pattern.size() && pattern[n].toLower() == letter)
+    while (n < pattern.size() && n < kLongestToken && pattern[n].toLower() == letter)
         ++n;
     return n;
 }

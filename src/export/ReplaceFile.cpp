@@ -54,12 +54,19 @@ bool MoveOver(const QString& from, const QString& to)
     if (!error)
         return true;
     // Where the system refuses to replace a read-only file, it is made writable first; the
-    // complete new content is already waiting beside it.
-    if (!QFile::setPermissions(to, QFile::permissions(to) | QFileDevice::WriteOwner |
-                                       QFileDevice::WriteUser))
+    // complete new content is already waiting beside it. Anything else at the path, a folder or
+    // a link, keeps its permissions, and so does the file when it still cannot be replaced.
+    const QFileInfo target(to);
+    if (!target.isFile() || target.isSymLink())
+        return false;
+    const QFile::Permissions permissions = target.permissions();
+    if (!QFile::setPermissions(to, permissions | QFileDevice::WriteOwner | QFileDevice::WriteUser))
         return false;
     std::filesystem::rename(FsPath(from), FsPath(to), error);
-    return !error;
+    if (!error)
+        return true;
+    QFile::setPermissions(to, permissions);
+    return false;
 }
 
 } // namespace

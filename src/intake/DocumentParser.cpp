@@ -4,6 +4,8 @@
 #include "ReadWholeFile.h"
 #include "TextCoder.h"
 
+#include <QFileInfo>
+
 DocumentParser::DocumentParser(DocumentTableModel& table, const QLocale& locale)
     : m_table(table), m_display(locale)
 {
@@ -59,6 +61,10 @@ std::optional<DocumentRow> DocumentParser::RowFromText(const QString& key, const
 
 std::optional<DocumentRow> DocumentParser::RowFromFile(const QString& path)
 {
+    // Asked before opening: a pipe or a device named like a document would be read for ever.
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > kLargestDocument)
+        return std::nullopt;
     const std::optional<QByteArray> bytes = ReadWholeFile(path);
     if (!bytes)
         return std::nullopt;

@@ -4,8 +4,11 @@
 #include "EntryName.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLoggingCategory>
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -37,8 +40,28 @@ bool IsEncrypted(zip_t* archive, zip_uint64_t index)
     return (stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE;
 }
 
-// Links and encrypted entries never reach the tree, nor do names that would leave the destination.
-ArchiveTree ReadTree(zip_t* archive)
+zip_uint64_t ClaimedSize(zip_t* archive, zip_uint64_t index)
+{
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_stat_index(archive, index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE))
+        return 0;
+    return stat.size;
+}
+
+// The length the entry's path adds to the destination's, as the file system spells it.
+qsizetype EncodedLength(const EntryPath& path)
+{
+    qsizetype length = 0;
+    for (const QString& component : path.components)
+        length += 1 + QFile::encodeName(component).size();
+    return length;
+}
+
+// Links and encrypted entries never reach the tree, nor do names that would leave the destination,
+// nor paths longer than room: the walk could make those folder by folder, but nothing could
+// remove them by their names afterwards.
+ArchiveTree ReadTree(zip_t* archive, qsizetype room)
 {
     ArchiveTree tree;
     const zip_int64_t count = zip_get_num_entries(archive, 0);
@@ -48,7 +71,7 @@ ArchiveTree ReadTree(zip_t* archive)
         if (!raw || IsSymbolicLink(archive, index) || IsEncrypted(archive, index))
             continue;
         const std::optional<EntryPath> path = EntryName::Split(EntryName::Decode(raw));
-        if (path)
+        if (path && EncodedLength(*path) <= room)
             tree.Add(*path, index);
     }
     return tree;
@@ -81,8 +104,10 @@ int OpenFolder(int parent, const QByteArray& name, bool followLink)
 /// The walk over an archive's tree, writing each level into an open folder.
 class Extraction {
 public:
-    Extraction(zip_t* archive, qsizetype total, const UnzipProgress& progress)
-        : m_archive(archive), m_buffer(kChunk), m_total(total), m_progress(progress)
+    Extraction(zip_t* archive, qsizetype total, const UnzipProgress& progress,
+               const UnzipLimits& limits)
+        : m_archive(archive), m_buffer(kChunk), m_total(total), m_progress(progress),
+          m_limits(limits)
     {
     }
 
@@ -90,13 +115,17 @@ public:
 
 private:
     void ExtractFile(const ArchiveElement& file, int folder);
-    bool Copy(zip_file_t* source, int target);
+    void WriteFile(const ArchiveElement& file, int folder, qint64 room);
+    qint64 Copy(zip_file_t* source, int target, qint64 room);
 
     zip_t* m_archive;
     std::vector<char> m_buffer;
     qsizetype m_done = 0;
     qsizetype m_total;
     const UnzipProgress& m_progress;
+    const UnzipLimits& m_limits;
+    // The bytes of the files extracted so far.
+    qint64 m_written = 0;
 };
 
 void Extraction::StgExtract(const ArchiveElement& level, int folder)
@@ -121,41 +150,55 @@ void Extraction::StgExtract(const ArchiveElement& level, int folder)
 
 void Extraction::ExtractFile(const ArchiveElement& file, int folder)
 {
-    const QByteArray name = QFile::encodeName(file.name);
-    // Exclusive creation leaves an existing file (or link) of that name untouched.
-    const int target = ::openat(folder, name.constData(),
-                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (target >= 0) {
-        zip_file_t* source = zip_fopen_index(m_archive, file.entry, 0);
-        const bool copied = source && Copy(source, target);
-        if (source)
-            zip_fclose(source);
-        // A damaged entry or a full disk leaves no partial file behind.
-        if (::close(target) != 0 || !copied)
-            ::unlinkat(folder, name.constData(), 0);
-    }
+    // An entry whose headers claim more than the room left is not even begun.
+    const qint64 room = std::min(m_limits.entry, m_limits.total - m_written);
+    if (ClaimedSize(m_archive, file.entry) <= zip_uint64_t(room))
+        WriteFile(file, folder, room);
     ++m_done;
     if (m_progress)
         m_progress(m_done, m_total);
 }
 
-bool Extraction::Copy(zip_file_t* source, int target)
+void Extraction::WriteFile(const ArchiveElement& file, int folder, qint64 room)
 {
+    const QByteArray name = QFile::encodeName(file.name);
+    // Exclusive creation leaves an existing file (or link) of that name untouched.
+    const int target = ::openat(folder, name.constData(),
+                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (target < 0)
+        return;
+    zip_file_t* source = zip_fopen_index(m_archive, file.entry, 0);
+    const qint64 written = source ? Copy(source, target, room) : -1;
+    if (source)
+        zip_fclose(source);
+    // A damaged entry, one that inflates past its room or a full disk leaves no partial file.
+    if (::close(target) != 0 || written < 0) {
+        ::unlinkat(folder, name.constData(), 0);
+        return;
+    }
+    m_written += written;
+}
+
+// The bytes written, or -1 on failure; the headers' sizes are not trusted, the room is.
+qint64 Extraction::Copy(zip_file_t* source, int target, qint64 room)
+{
+    qint64 written = 0;
     for (;;) {
         const zip_int64_t read = zip_fread(source, m_buffer.data(), m_buffer.size());
         if (read < 0)
-            return false;
+            return -1;
         if (read == 0)
-            return true;
-        if (!WriteAll(target, m_buffer.data(), size_t(read)))
-            return false;
+            return written;
+        written += read;
+        if (written > room || !WriteAll(target, m_buffer.data(), size_t(read)))
+            return -1;
     }
 }
 
 } // namespace
 
 bool UnzipFile(const QString& archivePath, const QString& destination,
-               const UnzipProgress& progress)
+               const UnzipProgress& progress, const UnzipLimits& limits)
 {
     if (destination.isEmpty() && archivePath.size() < 4)
         return false;
@@ -167,10 +210,13 @@ bool UnzipFile(const QString& archivePath, const QString& destination,
         return false;
     }
     qCDebug(lcUnzip) << "UnzipFile.extract to" << target;
-    const ArchiveTree tree = ReadTree(archive);
+    // The longest path the system takes, less its terminating zero.
+    const qsizetype room =
+        PATH_MAX - 1 - QFile::encodeName(QFileInfo(target).absoluteFilePath()).size();
+    const ArchiveTree tree = ReadTree(archive, room);
     const int folder = OpenFolder(AT_FDCWD, QFile::encodeName(target), true);
     if (folder >= 0) {
-        Extraction(archive, tree.FileCount(), progress).StgExtract(tree.Root(), folder);
+        Extraction(archive, tree.FileCount(), progress, limits).StgExtract(tree.Root(), folder);
         ::close(folder);
     } else {
         qCDebug(lcUnzip) << "StgExtract.Failed to create directory" << target;

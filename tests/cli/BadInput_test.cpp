@@ -1,0 +1,171 @@
+#include "AnsiCodec.h"
+#include "FolderTree.h"
+#include "TestFiles.h"
+#include "ZipBuilder.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace {
+
+const QString kSample = ExamplesFolder() + "/PP_7701234560_20240305_000125.xml";
+const QByteArray kDoc = "<НомерДок>1</НомерДок><СуммаДок>1.00</СуммаДок>";
+
+struct CliRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// The program with TEMP of its own; a limited run may write files of at most 4096 bytes, so that
+// a larger write fails halfway the way it does on a full disk.
+CliRun Cli(const QStringList& arguments, const QString& temp, bool limited)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TEMP"), temp);
+    process.setProcessEnvironment(environment);
+    if (limited) {
+        process.setChildProcessModifier([] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{4096, 4096};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        });
+    }
+    process.start(QStringLiteral(VYPISKA_BIN_DIR "/vypiska-cli"), arguments);
+    process.waitForFinished(30000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QString NothingFound(const QString& path)
+{
+    return "Не найдено совместимых документов в '" + path + "'\n";
+}
+
+QString NotWritten(const QString& path)
+{
+    return "vypiska-cli: error: Не удалось записать файл '" + path +
+           "'\nОшибка! Не удалось сохранить файл!\n";
+}
+
+} // namespace
+
+TEST(BadInput, EveryRunEndsWithItsStatusAndWritesOnlyItsOutput)
+{
+    QTemporaryDir root;
+    const auto at = [&](const QString& name) { return root.filePath(name); };
+    const QString temp = at("temp");
+    QDir().mkpath(temp);
+    const QString config = at("config");
+    QDir().mkpath(config);
+    QFile::copy(QStringLiteral(VYPISKA_SOURCE_DIR "/config/TAG.INI"), config + "/TAG.INI");
+    WriteTestFile(config + "/t.tpl", "<header>new</header>");
+    WriteTestFile(config + "/empty.tpl", "");
+    WriteTestFile(config + "/big.tpl", "<header>" + QByteArray(100000, 'x') + "</header>");
+    QDir().mkpath(config + "/folder.tpl");
+    WriteTestFile(at("lf/TAG.INI"),
+                  AnsiCodec::Encode(u"Номер=Номер;НомерДок\nСумма=Сумма;СуммаДок\n"));
+    WriteTestFile(at("empty/TAG.INI"), "");
+    QByteArray everyByte(256, Qt::Uninitialized);
+    for (int i = 0; i < 256; ++i)
+        everyByte[i] = char(i);
+    WriteTestFile(at("binary/TAG.INI"), everyByte + "\r\n" + everyByte);
+
+    const QString hostile = at("hostile.zip");
+    ASSERT_TRUE(WriteZip(hostile, {{"../up.xml", kDoc},
+                                   {QFile::encodeName(at("abs.xml")), kDoc},
+                                   {"C:\\drive.xml", kDoc},
+                                   {"link.xml", QFile::encodeName(kSample), ZipEntry::Link},
+                                   {"secret.xml", kDoc, ZipEntry::Encrypted},
+                                   {"ok.xml", kDoc}}));
+    const QString truncated = at("truncated.zip");
+    ASSERT_TRUE(WriteZip(truncated, {{"a.xml", kDoc}, {"b.xml", kDoc}}));
+    QFile(truncated).resize(QFileInfo(truncated).size() / 2);
+    const QString text = WriteTestFile(at("text.zip"), "PK not an archive");
+    const QString pipe = at("pipe.xml");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+
+    const QString readOnly = WriteTestFile(at("read-only.txt"), "old");
+    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    const QString survivor = WriteTestFile(at("survivor.txt"), "the statement of yesterday");
+    const QString underFile = WriteTestFile(at("file.txt"), "a file, not a folder") + "/out.txt";
+    const QString folder = at("out-folder");
+    QDir().mkpath(folder);
+    ::chmod(QFile::encodeName(folder).constData(), 0550);
+    const QString out = at("out.txt");
+
+    const auto exportTo = [&](const QString& path, const QString& tpl) {
+        return QStringList{"export", kSample, "--template", tpl, "--out", path, "--config", config};
+    };
+    const struct {
+        const char* name;
+        QStringList arguments;
+        int status;
+        QString err;
+        QString output = {}; // the file it writes, if any
+        QByteArray written = {};
+        bool limited = false;
+    } cases[] = {
+        {"hostile archive",
+         {"read", hostile},
+         0,
+         "Успешно прочитан 1 документ в '" + hostile + "'\n"},
+        {"archive cut in half", {"read", truncated}, 1, NothingFound(truncated)},
+        {"no archive named .zip", {"read", text}, 1, NothingFound(text)},
+        {"pipe named .xml", {"read", pipe}, 1, NothingFound(pipe)},
+        {"empty column map", {"read", kSample, "--config", at("empty")}, 1, NothingFound(kSample)},
+        {"column map with LF line ends: one column, no amount",
+         {"read", kSample, "--config", at("lf")},
+         0,
+         "Успешно прочитан 1 документ в '" + kSample + "'\n"},
+        {"binary column map: columns without element names, no amount",
+         {"read", kSample, "--config", at("binary")},
+         0,
+         "Успешно прочитан 1 документ в '" + kSample + "'\n"},
+        {"empty template", exportTo(out, "empty.tpl"), 0,
+         "Документ успешно сохранен в '" + out + "'\n", out, "\r\n\r\n"},
+        {"template that is a folder", exportTo(out, "folder.tpl"), 1,
+         "vypiska-cli: error: Не удалось прочитать шаблон 'folder.tpl'\n"
+         "Ошибка! Не удалось сохранить файл!\n"},
+        {"read-only output file", exportTo(readOnly, "t.tpl"), 0,
+         "Документ успешно сохранен в '" + readOnly + "'\n", readOnly, "new\r\n\r\n"},
+        {"output under a file", exportTo(underFile, "t.tpl"), 1, NotWritten(underFile)},
+        {"output in /proc", exportTo("/proc/vypiska-out.txt", "t.tpl"), 1,
+         NotWritten("/proc/vypiska-out.txt")},
+        {"output is a folder", exportTo(folder, "t.tpl"), 1, NotWritten(folder)},
+        {"write failing halfway", exportTo(survivor, "big.tpl"), 1, NotWritten(survivor), survivor,
+         "the statement of yesterday", true},
+    };
+    for (const auto& c : cases) {
+        QStringList expected = FolderTree(root.path());
+        if (c.output.startsWith(root.path()))
+            expected.append(QDir(root.path()).relativeFilePath(c.output));
+        expected.removeDuplicates();
+        expected.sort();
+        const CliRun run = Cli(c.arguments, temp, c.limited);
+        EXPECT_EQ(run.status, c.status) << c.name;
+        EXPECT_EQ(run.err, c.err) << c.name;
+        if (!c.output.isEmpty()) {
+            EXPECT_EQ(Contents(c.output), c.written) << c.name;
+        }
+        EXPECT_EQ(FolderTree(root.path()), expected) << c.name;
+        EXPECT_EQ(FolderTree(temp), QStringList()) << c.name;
+    }
+    EXPECT_FALSE(QFile::exists("/proc/vypiska-out.txt"));
+    struct stat status {};
+    ::stat(QFile::encodeName(folder).constData(), &status);
+    EXPECT_EQ(status.st_mode & 07777, 0550u) << "a failed save changes nothing";
+    // LF does not end a line of the column map: its one column's names run on into the next line.
+    EXPECT_EQ(Cli({"read", kSample, "--config", at("lf")}, temp, false).out, "Номер\n\n");
+}
