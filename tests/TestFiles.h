@@ -15,6 +15,13 @@ inline QString WriteTestFile(const QString& path, const QByteArray& bytes)
     return path;
 }
 
+/// A file's bytes, or "<missing>" when it cannot be read.
+inline QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
 /// The folder of the repository's sample documents.
 inline QString ExamplesFolder()
 {

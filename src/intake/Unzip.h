@@ -20,6 +20,7 @@ struct UnzipLimits {
 /// existing file is never replaced (of two entries with the same path the first stays), names of
 /// fewer than two characters are skipped with everything below them, and nothing is written
 /// outside the destination. An entry that would take the extraction past one of its limits, or
-/// whose path would be longer than the system takes, is passed over too. False when the archive cannot be opened; nothing is created then.
+/// whose path would be longer than the system takes, is passed over too. False when the archive
+/// cannot be opened; nothing is created then.
 bool UnzipFile(const QString& archivePath, const QString& destination,
                const UnzipProgress& progress = {}, const UnzipLimits& limits = {});

@@ -22,12 +22,6 @@ namespace {
 const QString kSample = ExamplesFolder() + "/PP_7701234560_20240305_000125.xml";
 const QString kSecond = ExamplesFolder() + "/PP_6671045924_20240307_000128.xml";
 
-QByteArray Contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 // A window on a copy of the shipped configuration, so that its settings files are its own.
 class SaveCommandTest : public ::testing::Test {
 protected:

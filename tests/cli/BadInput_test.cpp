@@ -1,5 +1,6 @@
 #include "AnsiCodec.h"
 #include "FolderTree.h"
+#include "CliRunner.h"
 #include "TestFiles.h"
 #include "ZipBuilder.h"
 
@@ -14,39 +15,6 @@ namespace {
 
 const QString kSample = ExamplesFolder() + "/PP_7701234560_20240305_000125.xml";
 const QByteArray kDoc = "<НомерДок>1</НомерДок><СуммаДок>1.00</СуммаДок>";
-
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-// The program with TEMP of its own; a limited run may write files of at most 4096 bytes, so that
-// a larger write fails halfway the way it does on a full disk.
-CliRun Cli(const QStringList& arguments, const QString& temp, bool limited)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("TEMP"), temp);
-    process.setProcessEnvironment(environment);
-    if (limited) {
-        process.setChildProcessModifier([] {
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{4096, 4096};
-            setrlimit(RLIMIT_FSIZE, &limit);
-        });
-    }
-    process.start(QStringLiteral(VYPISKA_BIN_DIR "/vypiska-cli"), arguments);
-    process.waitForFinished(30000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-QByteArray Contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 QString NothingFound(const QString& path)
 {

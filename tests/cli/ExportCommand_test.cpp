@@ -1,4 +1,5 @@
 #include "AnsiCodec.h"
+#include "CliRunner.h"
 #include "TestFiles.h"
 
 #include <QDate>
@@ -8,30 +9,9 @@
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-CliRun Cli(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(VYPISKA_BIN_DIR "/vypiska-cli"), arguments);
-    process.waitForFinished(30000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
 QByteArray Ansi(const QString& text)
 {
     return AnsiCodec::Encode(text);
-}
-
-QByteArray Contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 const QString kConfig = QStringLiteral(VYPISKA_SOURCE_DIR "/config");

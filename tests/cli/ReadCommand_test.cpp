@@ -1,4 +1,5 @@
 #include "FolderTree.h"
+#include "CliRunner.h"
 #include "TestFiles.h"
 #include "ZipBuilder.h"
 
@@ -7,26 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-CliRun Cli(const QStringList& arguments, const QString& temp = {})
-{
-    QProcess process;
-    if (!temp.isEmpty()) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("TEMP"), temp);
-        process.setProcessEnvironment(environment);
-    }
-    process.start(QStringLiteral(VYPISKA_BIN_DIR "/vypiska-cli"), arguments);
-    process.waitForFinished(30000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 const QString kSample = ExamplesFolder() + "/PP_7701234560_20240305_000125.xml";
 

@@ -1,21 +1,13 @@
+#include "CliRunner.h"
+
 #include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
 CliRun Words(const QStringList& arguments)
 {
-    QProcess process;
-    process.start(QStringLiteral(VYPISKA_BIN_DIR "/vypiska-cli"), QStringList{"words"} + arguments);
-    process.waitForFinished(30000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return Cli(QStringList{"words"} + arguments);
 }
 
 } // namespace

@@ -10,12 +10,6 @@
 
 namespace {
 
-QByteArray Contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 quint32 Crc32(const QByteArray& bytes)
 {
     quint32 crc = 0xFFFFFFFFu;

@@ -7,12 +7,6 @@
 
 namespace {
 
-QByteArray Contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 QString DataFile(const char* name)
 {
     return QStringLiteral(VYPISKA_SOURCE_DIR "/tests/data/settings/") + QLatin1String(name);

@@ -16,12 +16,6 @@ const TextCoder& Coder()
     return TextCoder::Shared();
 }
 
-QByteArray FileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 QByteArray Utf16Le(const QString& text)
 {
     return QStringEncoder(QStringConverter::Utf16LE).encode(text);
@@ -69,7 +63,7 @@ TEST(UnicodeFiles, TextStreamWritesEachEncodingAndReadsItBack)
     for (const auto& c : cases) {
         WriteTestFile(path, "a much longer old content that must disappear");
         Coder().UnicodeFile_Write_FSO(path, c.text, 2, c.triState);
-        EXPECT_EQ(FileBytes(path), c.bytes) << c.triState << c.text.toStdString();
+        EXPECT_EQ(Contents(path), c.bytes) << c.triState << c.text.toStdString();
         EXPECT_EQ(Coder().UnicodeFile_Read_FSO(path, c.triState), c.readBack) << c.triState;
     }
 }
@@ -82,7 +76,7 @@ TEST(UnicodeFiles, TextStreamAppendsWithOneMarkOnly)
         for (const char* part : {"one ", "two ", "three"})
             Coder().UnicodeFile_Write_FSO(path, part, 8, triState);
         EXPECT_EQ(Coder().UnicodeFile_Read_FSO(path, triState), "one two three") << triState;
-        EXPECT_EQ(FileBytes(path),
+        EXPECT_EQ(Contents(path),
                   triState == -1 ? kMark + Utf16Le("one two three") : "one two three");
     }
 }
@@ -99,13 +93,13 @@ TEST(UnicodeFiles, EveryPairReadsBackWhatItWrites)
         for (int k = int(random() % 40); k > 0; --k)
             text.append(QChar(char16_t(random() % 2 ? random() % 0x500 : random() % 0xFEFF)));
         Coder().UnicodeFile_Write_FSO(path, text, 2, -1);
-        ASSERT_EQ(FileBytes(path), kMark + Utf16Le(text));
+        ASSERT_EQ(Contents(path), kMark + Utf16Le(text));
         ASSERT_EQ(Coder().UnicodeFile_Read_FSO(path, -1), text);
         Coder().UnicodeFile_Write_VB(path, text, i % 2 == 0);
-        ASSERT_EQ(FileBytes(path), (i % 2 == 0 ? kMark : QByteArray()) + Utf16Le(text));
+        ASSERT_EQ(Contents(path), (i % 2 == 0 ? kMark : QByteArray()) + Utf16Le(text));
         ASSERT_EQ(Coder().UnicodeFile_Read_VB(path, true), text);
         ASSERT_TRUE(Coder().UnicodeFile_Write_API(path, text));
-        ASSERT_EQ(FileBytes(path), Utf16Le(text));
+        ASSERT_EQ(Contents(path), Utf16Le(text));
         ASSERT_EQ(Coder().UnicodeFile_Read_API(path), text);
     }
 }
@@ -211,5 +205,5 @@ TEST(UnicodeFiles, RawWriteLeavesAReadOnlyFileAlone)
     if (QFileInfo(path).isWritable())
         GTEST_SKIP() << "permissions do not bind this user";
     EXPECT_EQ(ErrorOf([&] { Coder().UnicodeFile_Write_VB(path, "new", true); }).number(), 75);
-    EXPECT_EQ(FileBytes(path), "old");
+    EXPECT_EQ(Contents(path), "old");
 }

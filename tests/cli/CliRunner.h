@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QProcess>
+#include <QStringList>
+#include <csignal>
+#include <sys/resource.h>
+
+/// What a run of vypiska-cli printed and how it ended.
+struct CliRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+/// Runs vypiska-cli, with TEMP of its own when given; a limited run may write files of at most
+/// 4096 bytes, so that a larger write fails halfway the way it does on a full disk.
+inline CliRun Cli(const QStringList& arguments, const QString& temp = {}, bool limited = false)
+{
+    QProcess process;
+    if (!temp.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TEMP"), temp);
+        process.setProcessEnvironment(environment);
+    }
+    if (limited) {
+        process.setChildProcessModifier([] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{4096, 4096};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        });
+    }
+    process.start(QStringLiteral(VYPISKA_BIN_DIR "/vypiska-cli"), arguments);
+    process.waitForFinished(30000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
