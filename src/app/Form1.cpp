@@ -2,16 +2,16 @@
 
 #include "AppVersion.h"
 #include "CheckableHeader.h"
-#include "FormAbout.h"
 #include "ColumnMap.h"
 #include "DocumentListController.h"
 #include "DocumentTableModel.h"
+#include "FormAbout.h"
 #include "INIStorage.h"
-#include "OptionsDlg.h"
-#include "SaveCommand.h"
 #include "InputSelection.h"
 #include "MenuPlacement.h"
+#include "OptionsDlg.h"
 #include "ReadController.h"
+#include "SaveCommand.h"
 #include "StatusBar.h"
 #include "Twips.h"
 #include "WindowChrome.h"
@@ -19,13 +19,13 @@
 
 #include <QCoreApplication>
 #include <QDateTimeEdit>
+#include <QEvent>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QEvent>
 #include <QMouseEvent>
 #include <QTableWidget>
 #include <QTimer>
@@ -211,7 +211,8 @@ void Form1::ApplyGeometry(const MainGeometry& geometry)
     // Fonts wider than the design's Tahoma must not let the caption run under the input box.
     const int captionEnd = LabelW1->geometry().right() + 4;
     if (TxtFileIn->x() < captionEnd)
-        TxtFileIn->setGeometry(TxtFileIn->geometry().adjusted(captionEnd - TxtFileIn->x(), 0, 0, 0));
+        TxtFileIn->setGeometry(
+            TxtFileIn->geometry().adjusted(captionEnd - TxtFileIn->x(), 0, 0, 0));
     place(CommandOpen, geometry.commandOpen);
     place(AlphaLogo, geometry.alphaLogo);
     place(List, geometry.list);
