@@ -125,7 +125,18 @@ void Form1::CreateControls()
     new WindowDrag(central, [this](QPoint at) { return at.y() > 0 && at.y() < TxtFileIn->y(); });
     Shape1 = new QFrame(central);
     Shape1->setStyleSheet(QStringLiteral("background: black"));
+    CreateListAndGrid();
+    CreateBottomPanel();
+    StatusBar1 = new StatusBar(this);
+    setStatusBar(StatusBar1);
+    ReadTimer = new QTimer(this);
+    ReadTimer->setSingleShot(true);
+    ReadTimer->setInterval(100);
+}
 
+void Form1::CreateListAndGrid()
+{
+    QWidget* central = centralWidget();
     List = new QTreeView(central);
     ListHeader = new CheckableHeader(List);
     List->setHeader(ListHeader);
@@ -143,13 +154,6 @@ void Form1::CreateControls()
     Grid1->setSelectionMode(QAbstractItemView::SingleSelection);
     Grid1->verticalHeader()->hide();
     Grid1->horizontalHeader()->setStretchLastSection(true);
-
-    CreateBottomPanel();
-    StatusBar1 = new StatusBar(this);
-    setStatusBar(StatusBar1);
-    ReadTimer = new QTimer(this);
-    ReadTimer->setSingleShot(true);
-    ReadTimer->setInterval(100);
 }
 
 void Form1::CreateBottomPanel()

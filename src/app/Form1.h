@@ -76,6 +76,7 @@ protected:
 private:
     void CreateSharedObjects();
     void CreateControls();
+    void CreateListAndGrid();
     void CreateMenus();
     void CreateBottomPanel();
     void LoadColumns();

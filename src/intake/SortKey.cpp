@@ -67,6 +67,32 @@ bool GroupsValid(const QList<QStringView>& groups)
     return true;
 }
 
+// Where the decimal separator stands (-1 when there is none), or nothing when the separators do
+// not make a number: one separator is the decimal one; with several, only the last may differ from
+// the others, which must stand between groups of three digits.
+std::optional<qsizetype> DecimalSeparator(const QString& body, const QList<qsizetype>& separators)
+{
+    if (separators.size() <= 1)
+        return separators.isEmpty() ? -1 : separators.back();
+    const qsizetype last = separators.back();
+    const QChar group = body[separators.front()];
+    const bool lastDiffers = body[last] != group;
+    QList<QStringView> groups;
+    qsizetype start = 0;
+    for (const qsizetype at : separators) {
+        if (at == last && lastDiffers)
+            break;
+        if (body[at] != group)
+            return std::nullopt;
+        groups.append(QStringView(body).mid(start, at - start));
+        start = at + 1;
+    }
+    groups.append(QStringView(body).mid(start, (lastDiffers ? last : body.size()) - start));
+    if (!GroupsValid(groups))
+        return std::nullopt;
+    return lastDiffers ? last : -1;
+}
+
 std::optional<Decimal> ReadNumber(const QString& text, const QLocale& locale)
 {
     QString body = Undecorated(text, locale);
@@ -81,30 +107,12 @@ std::optional<Decimal> ReadNumber(const QString& text, const QLocale& locale)
     }
     if (separators.size() == body.size())
         return std::nullopt;
-    // One separator is the decimal one; with several, only the last may differ from the others.
-    qsizetype decimal = separators.isEmpty() ? -1 : separators.back();
-    if (separators.size() > 1) {
-        const QChar group = body[separators.front()];
-        const bool lastDiffers = body[decimal] != group;
-        QList<QStringView> groups;
-        qsizetype start = 0;
-        for (const qsizetype at : separators) {
-            if (at == decimal && lastDiffers)
-                break;
-            if (body[at] != group)
-                return std::nullopt;
-            groups.append(QStringView(body).mid(start, at - start));
-            start = at + 1;
-        }
-        groups.append(QStringView(body).mid(start, (lastDiffers ? decimal : body.size()) - start));
-        if (!GroupsValid(groups))
-            return std::nullopt;
-        if (!lastDiffers)
-            decimal = -1;
-    }
-    QString integer = decimal < 0 ? body : body.left(decimal);
+    const std::optional<qsizetype> decimal = DecimalSeparator(body, separators);
+    if (!decimal)
+        return std::nullopt;
+    QString integer = *decimal < 0 ? body : body.left(*decimal);
     integer.removeIf(IsSeparator);
-    number.fraction = decimal < 0 ? QString() : body.mid(decimal + 1);
+    number.fraction = *decimal < 0 ? QString() : body.mid(*decimal + 1);
     while (integer.startsWith(QLatin1Char('0')))
         integer.remove(0, 1);
     while (number.fraction.endsWith(QLatin1Char('0')))
