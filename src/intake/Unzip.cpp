@@ -58,21 +58,37 @@ qsizetype EncodedLength(const EntryPath& path)
     return length;
 }
 
+bool IsDocumentName(const QString& name)
+{
+    return name.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive);
+}
+
+bool IsTopLevelDocument(const EntryPath& path)
+{
+    return !path.isFolder && path.components.size() == 1 && IsDocumentName(path.components.first());
+}
+
 // Links and encrypted entries never reach the tree, nor do names that would leave the destination,
 // nor paths longer than room: the walk could make those folder by folder, but nothing could
 // remove them by their names afterwards.
-ArchiveTree ReadTree(zip_t* archive, qsizetype room)
+ArchiveTree ReadTree(zip_t* archive, qsizetype room, UnzipReport& report)
 {
     ArchiveTree tree;
     const zip_int64_t count = zip_get_num_entries(archive, 0);
     for (zip_int64_t i = 0; i < count; ++i) {
         const auto index = zip_uint64_t(i);
         const char* raw = zip_get_name(archive, index, ZIP_FL_ENC_RAW);
-        if (!raw || IsSymbolicLink(archive, index) || IsEncrypted(archive, index))
+        if (!raw)
             continue;
         const std::optional<EntryPath> path = EntryName::Split(EntryName::Decode(raw));
-        if (path && EncodedLength(*path) <= room)
-            tree.Add(*path, index);
+        if (!path)
+            continue;
+        if (IsSymbolicLink(archive, index) || IsEncrypted(archive, index) ||
+            EncodedLength(*path) > room) {
+            report.unwrittenDocuments += IsTopLevelDocument(*path) ? 1 : 0;
+            continue;
+        }
+        tree.Add(*path, index);
     }
     return tree;
 }
@@ -105,17 +121,17 @@ int OpenFolder(int parent, const QByteArray& name, bool followLink)
 class Extraction {
 public:
     Extraction(zip_t* archive, qsizetype total, const UnzipProgress& progress,
-               const UnzipLimits& limits)
+               const UnzipLimits& limits, UnzipReport& report)
         : m_archive(archive), m_buffer(kChunk), m_total(total), m_progress(progress),
-          m_limits(limits)
+          m_limits(limits), m_report(report)
     {
     }
 
-    void StgExtract(const ArchiveElement& level, int folder);
+    void StgExtract(const ArchiveElement& level, int folder, bool top);
 
 private:
-    void ExtractFile(const ArchiveElement& file, int folder);
-    void WriteFile(const ArchiveElement& file, int folder, qint64 room);
+    bool ExtractFile(const ArchiveElement& file, int folder);
+    bool WriteFile(const ArchiveElement& file, int folder, qint64 room);
     qint64 Copy(zip_file_t* source, int target, qint64 room);
 
     zip_t* m_archive;
@@ -124,18 +140,20 @@ private:
     qsizetype m_total;
     const UnzipProgress& m_progress;
     const UnzipLimits& m_limits;
+    UnzipReport& m_report;
     // The bytes of the files extracted so far.
     qint64 m_written = 0;
 };
 
-void Extraction::StgExtract(const ArchiveElement& level, int folder)
+void Extraction::StgExtract(const ArchiveElement& level, int folder, bool top)
 {
     for (const ArchiveElement& element : level.elements) {
         // A one-character name is skipped, and a folder with everything in it.
         if (element.name.size() < 2)
             continue;
         if (!element.isFolder) {
-            ExtractFile(element, folder);
+            if (!ExtractFile(element, folder) && top && IsDocumentName(element.name))
+                ++m_report.unwrittenDocuments;
             continue;
         }
         const int subFolder = OpenFolder(folder, QFile::encodeName(element.name), false);
@@ -143,30 +161,32 @@ void Extraction::StgExtract(const ArchiveElement& level, int folder)
             qCDebug(lcUnzip) << "StgExtract.Failed to create directory" << element.name;
             continue;
         }
-        StgExtract(element, subFolder);
+        StgExtract(element, subFolder, false);
         ::close(subFolder);
     }
 }
 
-void Extraction::ExtractFile(const ArchiveElement& file, int folder)
+// False when the entry was not written; an entry whose name is already taken counts as written.
+bool Extraction::ExtractFile(const ArchiveElement& file, int folder)
 {
     // An entry whose headers claim more than the room left is not even begun.
     const qint64 room = std::min(m_limits.entry, m_limits.total - m_written);
-    if (ClaimedSize(m_archive, file.entry) <= zip_uint64_t(room))
-        WriteFile(file, folder, room);
+    const bool written =
+        ClaimedSize(m_archive, file.entry) <= zip_uint64_t(room) && WriteFile(file, folder, room);
     ++m_done;
     if (m_progress)
         m_progress(m_done, m_total);
+    return written;
 }
 
-void Extraction::WriteFile(const ArchiveElement& file, int folder, qint64 room)
+bool Extraction::WriteFile(const ArchiveElement& file, int folder, qint64 room)
 {
     const QByteArray name = QFile::encodeName(file.name);
     // Exclusive creation leaves an existing file (or link) of that name untouched.
     const int target = ::openat(folder, name.constData(),
                                 O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (target < 0)
-        return;
+        return errno == EEXIST;
     zip_file_t* source = zip_fopen_index(m_archive, file.entry, 0);
     const qint64 written = source ? Copy(source, target, room) : -1;
     if (source)
@@ -174,9 +194,10 @@ void Extraction::WriteFile(const ArchiveElement& file, int folder, qint64 room)
     // A damaged entry, one that inflates past its room or a full disk leaves no partial file.
     if (::close(target) != 0 || written < 0) {
         ::unlinkat(folder, name.constData(), 0);
-        return;
+        return false;
     }
     m_written += written;
+    return true;
 }
 
 // The bytes written, or -1 on failure; the headers' sizes are not trusted, the room is.
@@ -195,11 +216,20 @@ qint64 Extraction::Copy(zip_file_t* source, int target, qint64 room)
     }
 }
 
+qsizetype TopLevelDocuments(const ArchiveElement& root)
+{
+    return std::count_if(root.elements.begin(), root.elements.end(), [](const ArchiveElement& e) {
+        return !e.isFolder && IsDocumentName(e.name);
+    });
+}
+
 } // namespace
 
 bool UnzipFile(const QString& archivePath, const QString& destination,
-               const UnzipProgress& progress, const UnzipLimits& limits)
+               const UnzipProgress& progress, const UnzipLimits& limits, UnzipReport* report)
 {
+    UnzipReport unused;
+    UnzipReport& counts = report ? *report : unused;
     if (destination.isEmpty() && archivePath.size() < 4)
         return false;
     const QString target = destination.isEmpty() ? archivePath.chopped(4) : destination;
@@ -213,13 +243,15 @@ bool UnzipFile(const QString& archivePath, const QString& destination,
     // The longest path the system takes, less its terminating zero.
     const qsizetype room =
         PATH_MAX - 1 - QFile::encodeName(QFileInfo(target).absoluteFilePath()).size();
-    const ArchiveTree tree = ReadTree(archive, room);
+    const ArchiveTree tree = ReadTree(archive, room, counts);
     const int folder = OpenFolder(AT_FDCWD, QFile::encodeName(target), true);
     if (folder >= 0) {
-        Extraction(archive, tree.FileCount(), progress, limits).StgExtract(tree.Root(), folder);
+        Extraction(archive, tree.FileCount(), progress, limits, counts)
+            .StgExtract(tree.Root(), folder, true);
         ::close(folder);
     } else {
         qCDebug(lcUnzip) << "StgExtract.Failed to create directory" << target;
+        counts.unwrittenDocuments += TopLevelDocuments(tree.Root());
     }
     zip_discard(archive);
     return true;

@@ -14,13 +14,23 @@ struct UnzipLimits {
     qint64 total = qint64(1) << 30;
 };
 
+/// What an extraction left undone that a reader of the archive's documents has to hear of.
+struct UnzipReport {
+    /// Files at the top of the archive named "*.xml" in any case that were not written: damaged,
+    /// encrypted, links, past a limit, with too long a path or refused by the file system. A later
+    /// entry of the same name as a written one is not counted: the first one stands for both.
+    qsizetype unwrittenDocuments = 0;
+};
+
 /// Extracts a whole ZIP archive into the destination folder, or, when the destination is empty,
 /// into the archive path less its last four characters. The destination folder is created when
 /// missing, but not its parents. Silent: entries that cannot be written are passed over, an
 /// existing file is never replaced (of two entries with the same path the first stays), names of
 /// fewer than two characters are skipped with everything below them, and nothing is written
 /// outside the destination. An entry that would take the extraction past one of its limits, or
-/// whose path would be longer than the system takes, is passed over too. False when the archive
-/// cannot be opened; nothing is created then.
+/// whose path would be longer than the system takes, is passed over too; the report (when given)
+/// counts the documents at the top that were passed over. False when the archive cannot be
+/// opened; nothing is created then.
 bool UnzipFile(const QString& archivePath, const QString& destination,
-               const UnzipProgress& progress = {}, const UnzipLimits& limits = {});
+               const UnzipProgress& progress = {}, const UnzipLimits& limits = {},
+               UnzipReport* report = nullptr);

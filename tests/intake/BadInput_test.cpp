@@ -316,9 +316,16 @@ TEST(UnzipLimits, AnExtractionKeepsWithinItsLimitsWhateverTheHeadersSay)
                                {"liar.xml", kilobyte + kilobyte + kilobyte},
                                {"b.xml", kilobyte},
                                {"c.xml", kilobyte},
-                               {"d.xml", "small"}}));
+                               {"d.xml", "small"},
+                               {"sub/e.xml", kilobyte + kilobyte + kilobyte},
+                               {"f.txt", kilobyte + kilobyte + kilobyte},
+                               {"g.XML", "secret", ZipEntry::Encrypted},
+                               {"h.xml", "a.xml", ZipEntry::Link}}));
     ASSERT_TRUE(PatchEntrySizes(zip, "liar.xml", {}, 1000));
-    EXPECT_TRUE(UnzipFile(zip, root.filePath("out"), {}, {2000, 2500}));
+    UnzipReport report;
+    EXPECT_TRUE(UnzipFile(zip, root.filePath("out"), {}, {2000, 2500}, &report));
     // c.xml would take the whole past the limit; the small one after it still fits.
-    EXPECT_EQ(FolderTree(root.filePath("out")), QStringList({"a.xml", "b.xml", "d.xml"}));
+    EXPECT_EQ(FolderTree(root.filePath("out")), QStringList({"a.xml", "b.xml", "d.xml", "sub/"}));
+    // Documents at the top only.
+    EXPECT_EQ(report.unwrittenDocuments, 5);
 }
