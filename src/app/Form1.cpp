@@ -26,7 +26,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -119,10 +118,16 @@ void Form1::CreateControls()
     AlphaLogo = new QLabel(central);
     AlphaLogo->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
     AlphaLogo->setScaledContents(true);
-    AlphaLogo->installEventFilter(this);
     WindowChrome::SetHandCursor(AlphaLogo);
-    // The band above the input row moves the window; a press on the very top edge does not.
-    new WindowDrag(central, [this](QPoint at) { return at.y() > 0 && at.y() < TxtFileIn->y(); });
+    // The band above the input row and the logo move the window; a press on the very top edge
+    // does not. A click on the logo, not a drag, opens the about box.
+    auto* drag = new WindowDrag(central, [this](QPoint at) {
+        return (at.y() > 0 && at.y() < TxtFileIn->y()) || AlphaLogo->geometry().contains(at);
+    });
+    connect(drag, &WindowDrag::Clicked, this, [this](QPoint at) {
+        if (AlphaLogo->geometry().contains(at))
+            ShowAbout();
+    });
     Shape1 = new QFrame(central);
     Shape1->setStyleSheet(QStringLiteral("background: black"));
     CreateListAndGrid();
@@ -236,11 +241,6 @@ void Form1::ShowAbout()
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == AlphaLogo && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        ShowAbout();
-        return true;
-    }
     // The client area is the central widget: the status bar below it has its own place.
     if (watched == centralWidget() && event->type() == QEvent::Resize) {
         const Twips twips(this);
