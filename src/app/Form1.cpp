@@ -157,6 +157,8 @@ void Form1::CreateListAndGrid()
     Grid1->setEnabled(false);
     Grid1->setWordWrap(true);
     Grid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab goes on to the next control, as everywhere else in the window; arrows walk the cells.
+    Grid1->setTabKeyNavigation(false);
     Grid1->verticalHeader()->hide();
     Grid1->horizontalHeader()->setStretchLastSection(true);
 }

@@ -4,6 +4,7 @@
 #include "FileShower.h"
 #include "Form1.h"
 #include "INIStorage.h"
+#include "InputSelection.h"
 #include "RenderExport.h"
 #include "TemplateList.h"
 
@@ -40,11 +41,14 @@ void SaveCommand::Run()
 std::unique_ptr<QFileDialog> SaveCommand::CreateDialog(const TemplateList& templates) const
 {
     auto dialog = std::make_unique<QFileDialog>(&m_form);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setNameFilters(templates.NameFilters());
     dialog->setDefaultSuffix(templates.OutputExtension());
-    dialog->setDirectory(InputFolder());
+    dialog->setDirectory(m_lastSaveFolder.isEmpty()
+                             ? InputSelection::FolderOf(m_form.TxtFileIn->text())
+                             : m_lastSaveFolder);
     // The proposed name carries the last template's extension, so the dialog starts on that
     // template: pressing "Save" at once gives a file whose name matches its content. The type is
     // chosen before the name, since choosing a type changes the extension of the typed name.
@@ -61,6 +65,7 @@ bool SaveCommand::SaveTo(const QString& out, const QString& templatePath)
         m_form.ShowStatusText(TemplateList::FailureMessage());
         return false;
     }
+    m_lastSaveFolder = QFileInfo(out).absolutePath();
     m_form.ShowStatusText(
         TemplateList::SuccessMessage(m_form.Table()->rowCount(), QDir::toNativeSeparators(out)));
     if (m_form.mnuOpenAfter->isChecked())
@@ -89,13 +94,3 @@ void SaveCommand::DropTimeOfDay(const QDateTime& value)
     if (m_form.isVisible() && value.time() != QTime(0, 0))
         m_form.DTPicker1->setDateTime(QDateTime(value.date(), QTime(0, 0)));
 }
-
-QString SaveCommand::InputFolder() const
-{
-    const QString input = m_form.TxtFileIn->text();
-    const QFileInfo info(input);
-    if (input.isEmpty())
-        return QString();
-    return info.isDir() ? info.absoluteFilePath() : info.absolutePath();
-}
-

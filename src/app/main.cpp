@@ -20,10 +20,10 @@ int main(int argc, char* argv[])
                                ? QStringLiteral("Tahoma")
                                : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
     QApplication::setFont(QFont(family, 9));
-    // The platform's own dialogs, the save dialog among them, speak the user's language too.
+    // The file dialogs and the other texts Qt draws speak Russian, as the whole window does.
     QTranslator qtTexts;
-    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qtTexts.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTexts);
     Form1 window(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("CONFIG")));
     window.show();
