@@ -84,7 +84,7 @@ TEST_F(SaveCommandTest, TogglingTheOptionStoresItInUserIni)
     EXPECT_FALSE(QFile::exists(Config("CONFIG.INI")));
 }
 
-TEST_F(SaveCommandTest, TheDialogOffersTheTemplatesAndProposesANameBesideTheInput)
+TEST_F(SaveCommandTest, TheDialogOffersTheTemplatesAndProposesANameBesideTheInputOrTheLastSave)
 {
     const auto window = Window();
     Read(*window, {kSample});
@@ -98,6 +98,14 @@ TEST_F(SaveCommandTest, TheDialogOffersTheTemplatesAndProposesANameBesideTheInpu
     EXPECT_EQ(dialog->defaultSuffix(), "txt");
     EXPECT_EQ(dialog->directory().absolutePath(), QDir(ExamplesFolder()).absolutePath());
     EXPECT_EQ(dialog->selectedFiles(), QStringList(QDir(ExamplesFolder()).filePath("000125.txt")));
+
+    // After a save elsewhere the next one starts there; a failed save moves nothing.
+    QDir().mkpath(dir.filePath("elsewhere"));
+    ASSERT_TRUE(window->Saver()->SaveTo(dir.filePath("elsewhere/first.txt"), templates.Path(2)));
+    EXPECT_FALSE(window->Saver()->SaveTo(dir.filePath("absent/out.txt"), templates.Path(2)));
+    const std::unique_ptr<QFileDialog> next = window->Saver()->CreateDialog(templates);
+    EXPECT_EQ(next->directory().absolutePath(), dir.filePath("elsewhere"));
+    EXPECT_EQ(next->selectedFiles(), QStringList(dir.filePath("elsewhere/000125.txt")));
 }
 
 TEST_F(SaveCommandTest, TheChosenFileTypePicksTheTemplate)
