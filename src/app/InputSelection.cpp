@@ -1,5 +1,6 @@
 #include "InputSelection.h"
 
+#include "FileDialogTexts.h"
 #include "FileSystemObject.h"
 #include "Form1.h"
 #include "TextCoder.h"
@@ -72,6 +73,7 @@ std::unique_ptr<QFileDialog> InputSelection::CreateDialog(bool folders) const
     // what to read: making folders belongs elsewhere.
     dialog->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::ReadOnly);
     dialog->setDirectory(start);
+    FileDialogTexts::Apply(dialog.get());
     if (!folders) {
         dialog->setWindowTitle(QStringLiteral("Открыть файл"));
         dialog->setFileMode(QFileDialog::ExistingFile);

@@ -1,6 +1,7 @@
 #include "SaveCommand.h"
 
 #include "DocumentTableModel.h"
+#include "FileDialogTexts.h"
 #include "FileShower.h"
 #include "Form1.h"
 #include "INIStorage.h"
@@ -42,6 +43,7 @@ std::unique_ptr<QFileDialog> SaveCommand::CreateDialog(const TemplateList& templ
 {
     auto dialog = std::make_unique<QFileDialog>(&m_form);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
+    FileDialogTexts::Apply(dialog.get());
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setNameFilters(templates.NameFilters());

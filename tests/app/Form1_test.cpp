@@ -5,10 +5,12 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QSizeGrip>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
 #include <gtest/gtest.h>
@@ -103,4 +105,24 @@ TEST(Form1, ALongStatusTextLosesTheMiddleOfItsPathAndShowsWholeAsToolTip)
     ASSERT_TRUE(grip && panel);
     EXPECT_LT(panel->geometry().right(), grip->geometry().left());
     EXPECT_LE(panel->fontMetrics().horizontalAdvance(shown), panel->contentsRect().width());
+}
+
+TEST(Form1, TheKeyboardOpensTheSplitButtonsMenus)
+{
+    Form1 window(kConfig);
+    window.show();
+    window.CommandSaveAs->setEnabled(true);
+    for (QToolButton* button : {window.CommandOpen, window.CommandSaveAs}) {
+        for (const auto& [key, modifiers] : {std::pair{Qt::Key_F4, Qt::NoModifier},
+                                             std::pair{Qt::Key_Down, Qt::AltModifier}}) {
+            QMenu* shown = nullptr;
+            QTimer::singleShot(0, [&] {
+                shown = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                if (shown)
+                    shown->close();
+            });
+            QTest::keyClick(button, key, modifiers);
+            EXPECT_EQ(shown, button->menu()) << key;
+        }
+    }
 }

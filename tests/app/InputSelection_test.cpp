@@ -1,9 +1,11 @@
 #include "InputSelection.h"
 #include "WindowTestSupport.h"
 
+#include <QAbstractProxyModel>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <QUrl>
@@ -116,5 +118,26 @@ TEST(InputSelection, TheOpenDialogsStartInTheInputsFolderAndMakeNoFolders)
             ASSERT_NE(newFolder, nullptr);
             EXPECT_EQ(newFolder->isVisibleTo(dialog.get()), !folders);
         }
+    }
+
+    // Kinds, sizes and dates in Russian, whatever the system's language.
+    Form1 window(kConfigFolder);
+    window.TxtFileIn->setText(xml);
+    const auto dialog = window.findChild<InputSelection*>()->CreateDialog(false);
+    const QAbstractItemModel* files = dialog->proxyModel();
+    ASSERT_NE(files, nullptr);
+    const auto* view = dialog->findChild<QTreeView*>("treeView");
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return files->rowCount(view->rootIndex()) == 2; }, 5000));
+    const QRegularExpression date(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d$"));
+    for (int row = 0; row < 2; ++row) {
+        const QModelIndex name = files->index(row, 0, view->rootIndex());
+        const bool folder = name.data().toString() == "in";
+        EXPECT_EQ(name.siblingAtColumn(1).data().toString(), folder ? "" : "1 Б");
+        if (folder) {
+            EXPECT_EQ(name.siblingAtColumn(2).data().toString(), "Папка");
+        }
+        EXPECT_TRUE(date.match(name.siblingAtColumn(3).data().toString()).hasMatch())
+            << name.siblingAtColumn(3).data().toString().toStdString();
     }
 }
