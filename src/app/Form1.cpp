@@ -32,7 +32,12 @@
 #include <QTreeView>
 
 Form1::Form1(const QString& configFolder, QWidget* parent)
-    : QMainWindow(parent), m_configFolder(configFolder), m_table(new DocumentTableModel(this)),
+    : Form1(ConfigFolders::Only(configFolder), parent)
+{
+}
+
+Form1::Form1(const ConfigFolders& config, QWidget* parent)
+    : QMainWindow(parent), m_config(config), m_table(new DocumentTableModel(this)),
       m_geometry(MainLayout::Design())
 {
     CreateMenus();
@@ -57,7 +62,7 @@ Form1::Form1(const QString& configFolder, QWidget* parent)
     m_lists = std::make_unique<DocumentListController>(*this);
     m_reader = std::make_unique<ReadController>(*this);
     m_input = std::make_unique<InputSelection>(*this);
-    m_saver = std::make_unique<SaveCommand>(*this, *m_settings, m_configFolder);
+    m_saver = std::make_unique<SaveCommand>(*this, *m_settings, m_config.TemplateFolders());
     connect(OptionsBtn, &QToolButton::clicked, this,
             [this] { OptionsDlg(*m_settings, this).exec(); });
     m_saver->RestoreOption();
@@ -65,7 +70,7 @@ Form1::Form1(const QString& configFolder, QWidget* parent)
 
 void Form1::CreateSharedObjects()
 {
-    m_settings = std::make_unique<INIStorage>(m_configFolder);
+    m_settings = std::make_unique<INIStorage>(m_config);
 }
 
 Form1::~Form1() = default;
@@ -193,7 +198,7 @@ void Form1::CreateBottomPanel()
 void Form1::LoadColumns()
 {
     ColumnMap map;
-    if (!map.Load(m_configFolder))
+    if (!map.Load(m_config.ColumnMapFolder()))
         ShowStatusText({map.errorString(), StatusColor::Red});
     m_table->SetColumns(map.Columns());
     m_table->SetHeaderCheckState(Qt::Unchecked);

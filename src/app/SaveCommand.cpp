@@ -17,8 +17,9 @@
 #include <QMenu>
 #include <QToolButton>
 
-SaveCommand::SaveCommand(Form1& form, const INIStorage& settings, const QString& configFolder)
-    : QObject(&form), m_form(form), m_settings(settings), m_configFolder(configFolder),
+SaveCommand::SaveCommand(Form1& form, const INIStorage& settings,
+                         const QStringList& templateFolders)
+    : QObject(&form), m_form(form), m_settings(settings), m_templateFolders(templateFolders),
       m_showFile(ShowFileInFileManager)
 {
     connect(form.CommandSaveAs, &QToolButton::clicked, this, &SaveCommand::Run);
@@ -28,7 +29,7 @@ SaveCommand::SaveCommand(Form1& form, const INIStorage& settings, const QString&
 
 void SaveCommand::Run()
 {
-    const TemplateList templates(m_configFolder);
+    const TemplateList templates(m_templateFolders);
     const std::unique_ptr<QFileDialog> dialog = CreateDialog(templates);
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return;

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -17,7 +18,7 @@ class TemplateList;
 class SaveCommand : public QObject {
     Q_OBJECT
 public:
-    SaveCommand(Form1& form, const INIStorage& settings, const QString& configFolder);
+    SaveCommand(Form1& form, const INIStorage& settings, const QStringList& templateFolders);
 
     /// Asks for the output file with the templates as file types, then saves.
     void Run();
@@ -44,7 +45,7 @@ private:
 
     Form1& m_form;
     const INIStorage& m_settings;
-    QString m_configFolder;
+    QStringList m_templateFolders;
     std::function<void(const QString&)> m_showFile;
     // Where the last successful save of this run went; the next save dialog starts there.
     QString m_lastSaveFolder;

@@ -3,7 +3,6 @@
 #include "UserLocale.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -25,7 +24,7 @@ int main(int argc, char* argv[])
     if (qtTexts.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTexts);
-    Form1 window(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("CONFIG")));
+    Form1 window(ConfigFolders::Installed());
     window.show();
     return app.exec();
 }

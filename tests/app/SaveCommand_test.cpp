@@ -175,3 +175,27 @@ TEST_F(SaveCommandTest, TheOptionsButtonOpensTheOptionsDialog)
     window->OptionsBtn->click();
     EXPECT_EQ(title, "Настройки");
 }
+
+TEST_F(SaveCommandTest, SettingsColumnsAndTemplatesOfTheUsersFolderWhenTheProgramsIsReadOnly)
+{
+    const QString user = dir.filePath("user");
+    WriteTestFile(user + "/TAG.INI", AnsiCodec::Encode(QStringLiteral("Номер = НомерДок\r\n")));
+    WriteTestFile(user + "/Мой.txt.tpl", "");
+    Form1 window(ConfigFolders(Config(), user, true));
+    EXPECT_EQ(window.Table()->columnCount(), 1) << "the user's column map replaces the program's";
+    window.mnuOpenAfter->trigger();
+    EXPECT_EQ(Contents(user + "/USER.INI"), "[User]\r\nGotoAfterSave=1\r\n");
+    EXPECT_FALSE(QFile::exists(Config("USER.INI")));
+
+    QStringList offered;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        offered = dialog->nameFilters();
+        dialog->reject();
+    });
+    window.CommandSaveAs->setEnabled(true);
+    window.CommandSaveAs->click();
+    EXPECT_EQ(offered, QStringList({"CSV-реестр (*.csv)", "HTML-реестр (*.html)",
+                                    "Выписка для бухгалтерии (*.txt)", "Мой (*.txt)"}));
+}
