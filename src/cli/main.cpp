@@ -36,6 +36,11 @@ QString HelpText()
                .arg(folders.Program(), folders.User());
 }
 
+QString DefaultConfigFolder()
+{
+    return ConfigFolders::Installed().Program();
+}
+
 ConfigFolders CommandConfig(const CommandLine& line)
 {
     return line.HasOption(QStringLiteral("config"))
