@@ -31,6 +31,8 @@ bool WindowDrag::eventFilter(QObject* watched, QEvent* event)
 
 bool WindowDrag::Press(const QMouseEvent& mouse)
 {
+    // A move the window system finished keeps its release to itself: a new press starts afresh.
+    m_state = State::Idle;
     if (mouse.button() != Qt::LeftButton || !m_mayGrab(mouse.position().toPoint()))
         return false;
     m_state = State::Pressed;
