@@ -6,6 +6,7 @@
 #include "Form1.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QTableWidget>
 #include <QTreeView>
 
@@ -23,6 +24,7 @@ DocumentListController::DocumentListController(Form1& form)
             [this](int, Qt::CheckState state) { SetAllChecked(state); });
     connect(form.List->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this](const QItemSelection& selected) { OnSelectionChanged(selected); });
+    form.List->installEventFilter(this);
     m_indicatorSection = form.ListHeader->sortIndicatorSection();
     m_indicatorOrder = form.ListHeader->sortIndicatorOrder();
     ShapeList();
@@ -69,6 +71,31 @@ void DocumentListController::SortByColumn(int column)
     m_indicatorOrder = Qt::AscendingOrder;
     header->setSortIndicator(column, Qt::AscendingOrder);
     header->setSortIndicatorShown(true);
+    // The arrow takes room from the caption: the column widens so that both stay whole.
+    header->resizeSection(column,
+                          std::max(header->sectionSize(column), header->sectionSizeHint(column)));
+}
+
+bool DocumentListController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_form.List || event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Space || key->modifiers() != Qt::NoModifier)
+        return false;
+    ToggleCurrentRow();
+    return true;
+}
+
+void DocumentListController::ToggleCurrentRow()
+{
+    const QModelIndex current = m_form.List->currentIndex();
+    if (!current.isValid())
+        return;
+    // The check box lives in the first column of the model, wherever the user dragged it.
+    const QModelIndex box = m_proxy->index(current.row(), 0);
+    const bool checked = box.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+    m_proxy->setData(box, checked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
 }
 
 void DocumentListController::SetAllChecked(Qt::CheckState state)

@@ -7,7 +7,8 @@ class Form1;
 class QItemSelection;
 
 /// The list's and the grid's answers to the user: a header click sorts, the first header's check
-/// box checks or unchecks every row, and the selected row's requisites fill the grid.
+/// box checks or unchecks every row, Space checks or unchecks the current row from any column,
+/// and the selected row's requisites fill the grid.
 class DocumentListController : public QObject {
     Q_OBJECT
 public:
@@ -25,7 +26,11 @@ public:
     /// index i, whatever order the user dragged the columns into.
     void FillGrid(int tableRow);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void ToggleCurrentRow();
     void OnSelectionChanged(const QItemSelection& selected);
     void ShapeList();
     void ShapeGrid();

@@ -26,14 +26,18 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
 
 Form1::Form1(const QString& configFolder, QWidget* parent)
-    : QMainWindow(parent), m_configFolder(configFolder), m_table(new DocumentTableModel(this)),
+    : Form1(ConfigFolders::Only(configFolder), parent)
+{
+}
+
+Form1::Form1(const ConfigFolders& config, QWidget* parent)
+    : QMainWindow(parent), m_config(config), m_table(new DocumentTableModel(this)),
       m_geometry(MainLayout::Design())
 {
     CreateMenus();
@@ -58,7 +62,7 @@ Form1::Form1(const QString& configFolder, QWidget* parent)
     m_lists = std::make_unique<DocumentListController>(*this);
     m_reader = std::make_unique<ReadController>(*this);
     m_input = std::make_unique<InputSelection>(*this);
-    m_saver = std::make_unique<SaveCommand>(*this, *m_settings, m_configFolder);
+    m_saver = std::make_unique<SaveCommand>(*this, *m_settings, m_config.TemplateFolders());
     connect(OptionsBtn, &QToolButton::clicked, this,
             [this] { OptionsDlg(*m_settings, this).exec(); });
     m_saver->RestoreOption();
@@ -66,7 +70,7 @@ Form1::Form1(const QString& configFolder, QWidget* parent)
 
 void Form1::CreateSharedObjects()
 {
-    m_settings = std::make_unique<INIStorage>(m_configFolder);
+    m_settings = std::make_unique<INIStorage>(m_config);
 }
 
 Form1::~Form1() = default;
@@ -119,10 +123,16 @@ void Form1::CreateControls()
     AlphaLogo = new QLabel(central);
     AlphaLogo->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
     AlphaLogo->setScaledContents(true);
-    AlphaLogo->installEventFilter(this);
     WindowChrome::SetHandCursor(AlphaLogo);
-    // The band above the input row moves the window; a press on the very top edge does not.
-    new WindowDrag(central, [this](QPoint at) { return at.y() > 0 && at.y() < TxtFileIn->y(); });
+    // The band above the input row and the logo move the window; a press on the very top edge
+    // does not. A click on the logo, not a drag, opens the about box.
+    auto* drag = new WindowDrag(central, [this](QPoint at) {
+        return (at.y() > 0 && at.y() < TxtFileIn->y()) || AlphaLogo->geometry().contains(at);
+    });
+    connect(drag, &WindowDrag::Clicked, this, [this](QPoint at) {
+        if (AlphaLogo->geometry().contains(at))
+            ShowAbout();
+    });
     Shape1 = new QFrame(central);
     Shape1->setStyleSheet(QStringLiteral("background: black"));
     CreateListAndGrid();
@@ -152,6 +162,8 @@ void Form1::CreateListAndGrid()
     Grid1->setEnabled(false);
     Grid1->setWordWrap(true);
     Grid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab goes on to the next control, as everywhere else in the window; arrows walk the cells.
+    Grid1->setTabKeyNavigation(false);
     Grid1->verticalHeader()->hide();
     Grid1->horizontalHeader()->setStretchLastSection(true);
 }
@@ -186,7 +198,7 @@ void Form1::CreateBottomPanel()
 void Form1::LoadColumns()
 {
     ColumnMap map;
-    if (!map.Load(m_configFolder))
+    if (!map.Load(m_config.ColumnMapFolder()))
         ShowStatusText({map.errorString(), StatusColor::Red});
     m_table->SetColumns(map.Columns());
     m_table->SetHeaderCheckState(Qt::Unchecked);
@@ -236,11 +248,6 @@ void Form1::ShowAbout()
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == AlphaLogo && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        ShowAbout();
-        return true;
-    }
     // The client area is the central widget: the status bar below it has its own place.
     if (watched == centralWidget() && event->type() == QEvent::Resize) {
         const Twips twips(this);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConfigFolders.h"
 #include "MainLayout.h"
 #include "StatusMessage.h"
 
@@ -28,7 +29,9 @@ class StatusBar;
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
-    /// Builds the window and runs the start-up sequence with the given configuration folder.
+    /// Builds the window and runs the start-up sequence with the given configuration folders.
+    explicit Form1(const ConfigFolders& config, QWidget* parent = nullptr);
+    /// The same with one configuration folder for everything.
     explicit Form1(const QString& configFolder, QWidget* parent = nullptr);
     ~Form1() override;
 
@@ -83,7 +86,7 @@ private:
     void ShapeGrid();
     void ApplyGeometry(const MainGeometry& geometry);
 
-    QString m_configFolder;
+    ConfigFolders m_config;
     DocumentTableModel* m_table;
     MainGeometry m_geometry;
     std::unique_ptr<INIStorage> m_settings;

@@ -68,12 +68,13 @@ QString FormAbout::VersionText()
 QString FormAbout::InformationText()
 {
     const QString qt = QString::fromLatin1(qVersion());
-    return QStringLiteral("Данная программа предоставлется по приципу \"как есть\" (\"AS IS\"). "
-                          "Автор не даёт никаких гарантий и не несёт никакой ответственности. "
-                          "Продолжая пользоваться программой вы принимаете данные условия.") +
+    // No-break spaces keep each quoted phrase on one line, whatever the width of the font.
+    return QStringLiteral("Данная программа предоставляется по принципу \"как\u00A0есть\" "
+                          "(\"AS\u00A0IS\"). Автор не даёт никаких гарантий и не несёт никакой "
+                          "ответственности. Продолжая пользоваться программой, вы принимаете "
+                          "данные условия.") +
            QStringLiteral("\r\n\r\nСторонние библиотеки в составе продукта:") +
            QStringLiteral("\r\n- Qt Widgets ") + qt + QStringLiteral("\r\n- Qt GUI ") + qt +
            QStringLiteral("\r\n- Qt Core ") + qt + QStringLiteral("\r\n- Qt D-Bus ") + qt +
-           QStringLiteral("\r\n- libzip ") +
-           ArchiveLibraryVersion();
+           QStringLiteral("\r\n- libzip ") + ArchiveLibraryVersion();
 }

@@ -1,5 +1,6 @@
 #include "InputSelection.h"
 
+#include "FileDialogTexts.h"
 #include "FileSystemObject.h"
 #include "Form1.h"
 #include "TextCoder.h"
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -53,26 +55,61 @@ bool InputSelection::Drop(const QMimeData* data)
     return true;
 }
 
+QString InputSelection::FolderOf(const QString& input)
+{
+    if (input.isEmpty())
+        return QString();
+    const QFileInfo info(input);
+    return info.isDir() ? info.absoluteFilePath() : info.absolutePath();
+}
+
+std::unique_ptr<QFileDialog> InputSelection::CreateDialog(bool folders) const
+{
+    QString start = FolderOf(m_form.TxtFileIn->text());
+    if (start.isEmpty() || !QFileInfo(start).isDir())
+        start = QDir::homePath();
+    auto dialog = std::make_unique<QFileDialog>(&m_form);
+    // The program's own dialogs speak Russian whatever the desktop's language, and they choose
+    // what to read: making folders belongs elsewhere.
+    dialog->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::ReadOnly);
+    dialog->setDirectory(start);
+    FileDialogTexts::Apply(dialog.get());
+    if (!folders) {
+        dialog->setWindowTitle(QStringLiteral("Открыть файл"));
+        dialog->setFileMode(QFileDialog::ExistingFile);
+        dialog->setNameFilter(QStringLiteral("*.xml; *.zip (*.xml *.zip)"));
+        return dialog;
+    }
+    dialog->setWindowTitle(QStringLiteral("Открыть папку"));
+    dialog->setFileMode(QFileDialog::Directory);
+    dialog->setOption(QFileDialog::ShowDirsOnly);
+    dialog->setLabelText(QFileDialog::FileName, QStringLiteral("Папка:"));
+    if (auto* newFolder = dialog->findChild<QWidget*>(QStringLiteral("newFolderButton")))
+        newFolder->hide();
+    return dialog;
+}
+
 void InputSelection::OpenFile()
 {
-    const QString path = QFileDialog::getOpenFileName(&m_form, QString(), QString(),
-                                                      QStringLiteral("*.xml; *.zip (*.xml *.zip)"));
-    if (!path.isEmpty())
-        SetPath(QDir::toNativeSeparators(path));
+    Choose(CreateDialog(false));
 }
 
 void InputSelection::OpenFolder()
 {
-    const QString path = QFileDialog::getExistingDirectory(&m_form);
-    if (!path.isEmpty())
-        SetPath(QDir::toNativeSeparators(path));
+    Choose(CreateDialog(true));
+}
+
+void InputSelection::Choose(const std::unique_ptr<QFileDialog>& dialog)
+{
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return;
+    SetPath(QDir::toNativeSeparators(dialog->selectedFiles().constFirst()));
 }
 
 void InputSelection::SetPath(const QString& path)
 {
     m_form.TxtFileIn->setText(path);
 }
-
 
 bool InputSelection::eventFilter(QObject* watched, QEvent* event)
 {
@@ -82,12 +119,18 @@ bool InputSelection::eventFilter(QObject* watched, QEvent* event)
     auto* drop = static_cast<QDropEvent*>(event);
     if (!drop->mimeData()->hasUrls())
         return QObject::eventFilter(watched, event);
-    // Only drops the box would take are offered; anything else is refused where it lands.
-    if (AcceptablePath(drop->mimeData()).isEmpty()) {
+    // Only drops the box would take are offered; anything else is refused where it lands. A
+    // source told of a move may delete the user's file, so a drop is only ever a copy or a link.
+    const Qt::DropActions allowed = drop->possibleActions();
+    const Qt::DropAction action = allowed & Qt::CopyAction   ? Qt::CopyAction
+                                  : allowed & Qt::LinkAction ? Qt::LinkAction
+                                                             : Qt::IgnoreAction;
+    if (action == Qt::IgnoreAction || AcceptablePath(drop->mimeData()).isEmpty()) {
         drop->ignore();
         return true;
     }
-    drop->acceptProposedAction();
+    drop->setDropAction(action);
+    drop->accept();
     if (type == QEvent::Drop)
         Drop(drop->mimeData());
     return true;

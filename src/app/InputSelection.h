@@ -2,8 +2,10 @@
 
 #include <QObject>
 #include <QString>
+#include <memory>
 
 class Form1;
+class QFileDialog;
 class QMimeData;
 
 /// How a path gets into the locked input box: dropped onto the box or the list, or chosen in the
@@ -22,11 +24,17 @@ public:
     void OpenFile();
     /// "Открыть папку ...": a folder; a cancelled dialog changes nothing.
     void OpenFolder();
+    /// The dialog of either command, in Russian, starting in the folder of the current input (the
+    /// home folder before the first), without a way to make folders.
+    std::unique_ptr<QFileDialog> CreateDialog(bool folders) const;
+    /// The folder an input path stands for: a folder itself, a file's folder; empty for none.
+    static QString FolderOf(const QString& input);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Choose(const std::unique_ptr<QFileDialog>& dialog);
     void SetPath(const QString& path);
 
     Form1& m_form;

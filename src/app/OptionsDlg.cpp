@@ -1,5 +1,6 @@
 #include "OptionsDlg.h"
 
+#include "DigitsValidator.h"
 #include "INIStorage.h"
 #include "InnCheck.h"
 #include "Twips.h"
@@ -9,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 
 namespace {
 
@@ -24,12 +24,10 @@ QLabel* RightLabel(const QString& text, QWidget* parent)
     return label;
 }
 
-// Only the digits 0 to 9: "\d" would let other scripts' digits in as well.
 QLineEdit* DigitsBox(int maxDigits, QWidget* parent)
 {
     auto* box = new QLineEdit(parent);
-    box->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(maxDigits)), box));
+    box->setValidator(new DigitsValidator(maxDigits, box));
     return box;
 }
 
@@ -64,12 +62,20 @@ OptionsDlg::OptionsDlg(const INIStorage& settings, QWidget* parent)
         accept();
     });
     connect(CommandButtonW2, &QPushButton::clicked, this, &QDialog::reject);
+    txtINN->installEventFilter(this);
+    // A stored number is judged at once; a typed one once the user has left the box.
+    m_innLeft = !txtINN->text().isEmpty();
     ShowInnCheck();
 }
 
 QString OptionsDlg::WrongInnText()
 {
     return QStringLiteral("Контрольные цифры ИНН не сходятся: проверьте номер");
+}
+
+QString OptionsDlg::InnLengthText()
+{
+    return QStringLiteral("ИНН состоит из 10 или 12 цифр");
 }
 
 void OptionsDlg::CreateControls()
@@ -127,9 +133,21 @@ void OptionsDlg::Edited()
 
 void OptionsDlg::ShowInnCheck()
 {
-    const bool wrong = InnCheckFails(txtINN->text());
+    const qsizetype length = txtINN->text().size();
+    const bool wrongLength = m_innLeft && length != 0 && length != 10 && length != 12;
+    const bool wrongDigits = InnCheckFails(txtINN->text());
+    const bool wrong = wrongLength || wrongDigits;
     txtINN->setStyleSheet(wrong ? QStringLiteral("QLineEdit { color: #C00000; }") : QString());
-    txtINN->setToolTip(wrong ? WrongInnText() : QString());
+    txtINN->setToolTip(wrongLength ? InnLengthText() : wrongDigits ? WrongInnText() : QString());
+}
+
+bool OptionsDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txtINN && event->type() == QEvent::FocusOut && !txtINN->text().isEmpty()) {
+        m_innLeft = true;
+        ShowInnCheck();
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void OptionsDlg::keyPressEvent(QKeyEvent* event)

@@ -10,7 +10,8 @@ class QPushButton;
 
 /// The organisation's requisites: name, taxpayer number (INN) and settlement account, read from
 /// the section "Organization" when the dialog opens and written by "Применить" or by "Ok" after an
-/// edit. A complete INN whose check digits are wrong is shown in red, and stored all the same.
+/// edit. An INN of a length other than 10 or 12 digits (once the box has been left), or whose check
+/// digits are wrong, is shown in red with a tool tip, and stored all the same.
 class OptionsDlg : public QDialog {
     Q_OBJECT
 public:
@@ -18,6 +19,8 @@ public:
 
     /// The tool tip of an INN whose check digits are wrong.
     static QString WrongInnText();
+    /// The tool tip of an INN of a length no INN has.
+    static QString InnLengthText();
 
     QGroupBox* FrameW1 = nullptr;
     QLabel* LabelW1 = nullptr;
@@ -32,6 +35,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
@@ -41,4 +45,6 @@ private:
     void ShowInnCheck();
 
     const INIStorage& m_settings;
+    // Set once the INN box has been left with digits in it (or opened with a stored number).
+    bool m_innLeft = false;
 };

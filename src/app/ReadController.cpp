@@ -17,7 +17,6 @@ ReadController::ReadController(Form1& form)
     : QObject(&form), m_form(form), m_progress(new QProgressBar(form.StatusBar1))
 {
     m_progress->setFormat(QStringLiteral("%v из %m"));
-    m_progress->setMaximumWidth(220);
     m_progress->hide();
     form.StatusBar1->addPermanentWidget(m_progress);
     connect(form.TxtFileIn, &QLineEdit::textChanged, this, &ReadController::OnTextChanged);
@@ -81,12 +80,26 @@ void ReadController::Yield(qsizetype done, qsizetype total)
     if (m_sinceYield.elapsed() < m_yieldInterval)
         return;
     if (total > 0 && m_clock.elapsed() >= m_progressDelay) {
+        FitProgressText(int(total));
         m_progress->setRange(0, int(total));
         m_progress->setValue(int(done));
         m_progress->show();
     }
     QCoreApplication::processEvents();
     m_sinceYield.restart();
+}
+
+void ReadController::FitProgressText(int total)
+{
+    // The longest text the bar shows is the total counted out of itself; room for a few more
+    // characters keeps it clear of the bar's frame.
+    const QFontMetrics metrics = m_progress->fontMetrics();
+    const QString longest = m_progress->format()
+                                .replace(QLatin1String("%v"), QString::number(total))
+                                .replace(QLatin1String("%m"), QString::number(total));
+    m_progress->setFixedWidth(
+        std::max(m_progress->sizeHint().width(),
+                 metrics.horizontalAdvance(longest) + 4 * metrics.averageCharWidth()));
 }
 
 void ReadController::FitColumns()

@@ -32,6 +32,7 @@ public:
 private:
     void Read();
     void Yield(qsizetype done, qsizetype total);
+    void FitProgressText(int total);
     void FitColumns();
 
     Form1& m_form;

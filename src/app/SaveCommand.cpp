@@ -1,9 +1,11 @@
 #include "SaveCommand.h"
 
 #include "DocumentTableModel.h"
+#include "FileDialogTexts.h"
 #include "FileShower.h"
 #include "Form1.h"
 #include "INIStorage.h"
+#include "InputSelection.h"
 #include "RenderExport.h"
 #include "TemplateList.h"
 
@@ -15,8 +17,9 @@
 #include <QMenu>
 #include <QToolButton>
 
-SaveCommand::SaveCommand(Form1& form, const INIStorage& settings, const QString& configFolder)
-    : QObject(&form), m_form(form), m_settings(settings), m_configFolder(configFolder),
+SaveCommand::SaveCommand(Form1& form, const INIStorage& settings,
+                         const QStringList& templateFolders)
+    : QObject(&form), m_form(form), m_settings(settings), m_templateFolders(templateFolders),
       m_showFile(ShowFileInFileManager)
 {
     connect(form.CommandSaveAs, &QToolButton::clicked, this, &SaveCommand::Run);
@@ -26,7 +29,7 @@ SaveCommand::SaveCommand(Form1& form, const INIStorage& settings, const QString&
 
 void SaveCommand::Run()
 {
-    const TemplateList templates(m_configFolder);
+    const TemplateList templates(m_templateFolders);
     const std::unique_ptr<QFileDialog> dialog = CreateDialog(templates);
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return;
@@ -40,11 +43,15 @@ void SaveCommand::Run()
 std::unique_ptr<QFileDialog> SaveCommand::CreateDialog(const TemplateList& templates) const
 {
     auto dialog = std::make_unique<QFileDialog>(&m_form);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    FileDialogTexts::Apply(dialog.get());
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setNameFilters(templates.NameFilters());
     dialog->setDefaultSuffix(templates.OutputExtension());
-    dialog->setDirectory(InputFolder());
+    dialog->setDirectory(m_lastSaveFolder.isEmpty()
+                             ? InputSelection::FolderOf(m_form.TxtFileIn->text())
+                             : m_lastSaveFolder);
     // The proposed name carries the last template's extension, so the dialog starts on that
     // template: pressing "Save" at once gives a file whose name matches its content. The type is
     // chosen before the name, since choosing a type changes the extension of the typed name.
@@ -61,6 +68,7 @@ bool SaveCommand::SaveTo(const QString& out, const QString& templatePath)
         m_form.ShowStatusText(TemplateList::FailureMessage());
         return false;
     }
+    m_lastSaveFolder = QFileInfo(out).absolutePath();
     m_form.ShowStatusText(
         TemplateList::SuccessMessage(m_form.Table()->rowCount(), QDir::toNativeSeparators(out)));
     if (m_form.mnuOpenAfter->isChecked())
@@ -89,13 +97,3 @@ void SaveCommand::DropTimeOfDay(const QDateTime& value)
     if (m_form.isVisible() && value.time() != QTime(0, 0))
         m_form.DTPicker1->setDateTime(QDateTime(value.date(), QTime(0, 0)));
 }
-
-QString SaveCommand::InputFolder() const
-{
-    const QString input = m_form.TxtFileIn->text();
-    const QFileInfo info(input);
-    if (input.isEmpty())
-        return QString();
-    return info.isDir() ? info.absoluteFilePath() : info.absolutePath();
-}
-

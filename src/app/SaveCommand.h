@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -17,12 +18,13 @@ class TemplateList;
 class SaveCommand : public QObject {
     Q_OBJECT
 public:
-    SaveCommand(Form1& form, const INIStorage& settings, const QString& configFolder);
+    SaveCommand(Form1& form, const INIStorage& settings, const QStringList& templateFolders);
 
     /// Asks for the output file with the templates as file types, then saves.
     void Run();
-    /// The save dialog: a file type per template, the proposed name in the input's folder, the
-    /// last template's extension as default suffix and its file type chosen, overwrite prompt on.
+    /// The save dialog: a file type per template, the proposed name in the folder of the last save
+    /// of this run (else the input's folder), the last template's extension as default suffix and
+    /// its file type chosen, overwrite prompt on.
     std::unique_ptr<QFileDialog> CreateDialog(const TemplateList& templates) const;
     /// Renders the table through the template into out, reports in the status bar and, when
     /// GotoAfterSave is on, shows the file. True when the file was written.
@@ -37,14 +39,14 @@ public:
     }
 
 protected:
-
 private:
     void StoreOption(bool checked);
     void DropTimeOfDay(const QDateTime& value);
-    QString InputFolder() const;
 
     Form1& m_form;
     const INIStorage& m_settings;
-    QString m_configFolder;
+    QStringList m_templateFolders;
     std::function<void(const QString&)> m_showFile;
+    // Where the last successful save of this run went; the next save dialog starts there.
+    QString m_lastSaveFolder;
 };

@@ -3,7 +3,6 @@
 #include "UserLocale.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -20,12 +19,12 @@ int main(int argc, char* argv[])
                                ? QStringLiteral("Tahoma")
                                : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
     QApplication::setFont(QFont(family, 9));
-    // The platform's own dialogs, the save dialog among them, speak the user's language too.
+    // The file dialogs and the other texts Qt draws speak Russian, as the whole window does.
     QTranslator qtTexts;
-    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qtTexts.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTexts);
-    Form1 window(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("CONFIG")));
+    Form1 window(ConfigFolders::Installed());
     window.show();
     return app.exec();
 }

@@ -34,12 +34,16 @@ std::optional<QDateTime> Timestamp(const CommandLine& line)
     return std::nullopt;
 }
 
-// A bare name is looked up in the configuration folder first; anything else is a path.
-QString TemplatePath(const QString& name, const QString& configFolder)
+// A bare name is looked up in the configuration folders first; anything else is a path.
+QString TemplatePath(const QString& name, const ConfigFolders& folders)
 {
-    const QString inFolder = QDir(configFolder).filePath(name);
-    if (!name.contains(QLatin1Char('/')) && QFileInfo(inFolder).isFile())
-        return inFolder;
+    if (name.contains(QLatin1Char('/')))
+        return name;
+    for (const QString& folder : folders.TemplateFolders()) {
+        const QString inFolder = QDir(folder).filePath(name);
+        if (QFileInfo(inFolder).isFile())
+            return inFolder;
+    }
     return name;
 }
 
@@ -60,9 +64,9 @@ int ExportCommand(const QStringList& arguments)
     if (!timestamp)
         return UsageError(QStringLiteral("--date is yyyy-MM-dd or yyyy-MM-ddTHH:mm[:ss]"));
 
-    const QString configFolder = line.Option(QStringLiteral("config"), DefaultConfigFolder());
+    const ConfigFolders config = CommandConfig(line);
     ColumnMap map;
-    if (!map.Load(configFolder))
+    if (!map.Load(config.ColumnMapFolder()))
         ConsoleOutput::Error(map.errorString());
     DocumentTableModel table;
     table.SetColumns(map.Columns());
@@ -75,8 +79,8 @@ int ExportCommand(const QStringList& arguments)
     const QString out = line.Option(QStringLiteral("out"));
     QString error;
     if (!RenderExport(out, table,
-                      TemplatePath(line.Option(QStringLiteral("template")), configFolder),
-                      *timestamp, INIStorage(configFolder), &error)) {
+                      TemplatePath(line.Option(QStringLiteral("template")), config),
+                      *timestamp, INIStorage(config), &error)) {
         ConsoleOutput::Error(error);
         ConsoleOutput::Err(TemplateList::FailureMessage().text + QLatin1Char('\n'));
         return 1;

@@ -21,7 +21,7 @@ int ReadCommand(const QStringList& arguments)
         return UsageError(QStringLiteral("--format is tsv or json"));
 
     ColumnMap map;
-    if (!map.Load(line.Option(QStringLiteral("config"), DefaultConfigFolder())))
+    if (!map.Load(CommandConfig(line).ColumnMapFolder()))
         ConsoleOutput::Error(map.errorString());
     DocumentTableModel table;
     table.SetColumns(map.Columns());

@@ -14,17 +14,18 @@ int TemplatesCommand(const QStringList& arguments)
         return UsageError(line.errorString());
     if (!line.Positionals().isEmpty())
         return UsageError(QStringLiteral("templates takes no PATH"));
-    const QString configFolder = line.Option(QStringLiteral("config"), DefaultConfigFolder());
-    if (!FileSystemObject::FolderExists(configFolder)) {
-        ConsoleOutput::Error(QStringLiteral("Не найдена папка настроек '%1'").arg(configFolder));
+    const ConfigFolders config = CommandConfig(line);
+    if (!FileSystemObject::FolderExists(config.Program())) {
+        ConsoleOutput::Error(QStringLiteral("Не найдена папка настроек '%1'").arg(config.Program()));
         return 1;
     }
-    const TemplateList templates(configFolder);
+    const TemplateList templates(config.TemplateFolders());
     QString text;
     for (const TemplateEntry& entry : templates.Entries()) {
         text += RowWriter::EscapeTsv(entry.fileName) + QLatin1Char('\t') +
                 RowWriter::EscapeTsv(entry.title) + QLatin1Char('\t') +
-                RowWriter::EscapeTsv(entry.extension) + QLatin1Char('\n');
+                RowWriter::EscapeTsv(entry.extension) + QLatin1Char('\t') +
+                RowWriter::EscapeTsv(entry.folder) + QLatin1Char('\n');
     }
     ConsoleOutput::Out(text);
     return 0;

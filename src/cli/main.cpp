@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "ConsoleOutput.h"
 #include "ExportCommand.h"
 #include "ReadCommand.h"
@@ -7,7 +8,6 @@
 #include "WordsCommand.h"
 
 #include <QCoreApplication>
-#include <QDir>
 
 QString UsageText()
 {
@@ -19,9 +19,33 @@ QString UsageText()
                           "       vypiska-cli --help | --version\n");
 }
 
+QString HelpText()
+{
+    const ConfigFolders folders = ConfigFolders::Installed();
+    return UsageText() +
+           QStringLiteral(
+               "\nconfiguration files:\n"
+               "  %1\n"
+               "      the program's folder: the column map TAG.INI and the templates *.tpl;\n"
+               "      while it can be written, also the settings CONFIG.INI and USER.INI\n"
+               "  %2\n"
+               "      the user's folder, used while the program's cannot be written: the\n"
+               "      settings CONFIG.INI and USER.INI (made on the first write), a TAG.INI\n"
+               "      that replaces the program's, and templates listed before the program's\n"
+               "  --config DIR reads every file from DIR alone\n")
+               .arg(folders.Program(), folders.User());
+}
+
 QString DefaultConfigFolder()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("CONFIG"));
+    return ConfigFolders::Installed().Program();
+}
+
+ConfigFolders CommandConfig(const CommandLine& line)
+{
+    return line.HasOption(QStringLiteral("config"))
+               ? ConfigFolders::Only(line.Option(QStringLiteral("config")))
+               : ConfigFolders::Installed();
 }
 
 int UsageError(const QString& message)
@@ -40,7 +64,7 @@ int main(int argc, char* argv[])
         return UsageError(QStringLiteral("no command given"));
     const QString command = arguments.first();
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
-        ConsoleOutput::Out(UsageText());
+        ConsoleOutput::Out(HelpText());
         return 0;
     }
     if (command == QLatin1String("--version")) {

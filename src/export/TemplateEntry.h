@@ -9,4 +9,6 @@ struct TemplateEntry {
     QString title;
     /// The extension of the files it produces; empty for a name without one.
     QString extension;
+    /// The configuration folder that holds it.
+    QString folder;
 };

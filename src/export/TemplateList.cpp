@@ -4,29 +4,54 @@
 #include "TextCoder.h"
 
 #include <QDir>
+#include <algorithm>
 
-TemplateList::TemplateList(const QString& configFolder) : m_folder(configFolder)
+TemplateList::TemplateList(const QString& configFolder) : TemplateList(QStringList{configFolder})
+{
+}
+
+TemplateList::TemplateList(const QStringList& folders)
 {
     const TextCoder& coder = TextCoder::Shared();
-    const QStringList names =
-        QDir(configFolder)
-            .entryList({QStringLiteral("*.tpl")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
-    for (const QString& name : names) {
-        const QString base = coder.OnlyName(name);
-        m_entries.append({name, coder.OnlyName(base), coder.GetExt(base)});
+    for (const QString& folder : folders) {
+        const QStringList names =
+            QDir(folder).entryList({QStringLiteral("*.tpl")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+        for (const QString& name : names) {
+            const QString base = coder.OnlyName(name);
+            m_entries.append({name, coder.OnlyName(base), coder.GetExt(base), folder});
+        }
     }
+    // Ordered by name; a stable sort keeps the folders' order among equal names.
+    std::stable_sort(m_entries.begin(), m_entries.end(),
+                     [](const TemplateEntry& a, const TemplateEntry& b) {
+                         return a.fileName.compare(b.fileName, Qt::CaseInsensitive) < 0;
+                     });
 }
 
 QString TemplateList::Path(qsizetype index) const
 {
-    return QDir(m_folder).filePath(m_entries[index].fileName);
+    return QDir(m_entries[index].folder).filePath(m_entries[index].fileName);
+}
+
+bool TemplateList::Shadowed(qsizetype index) const
+{
+    if (index == 0)
+        return false;
+    const TemplateEntry& before = m_entries[index - 1];
+    const TemplateEntry& entry = m_entries[index];
+    return before.folder != entry.folder &&
+           before.fileName.compare(entry.fileName, Qt::CaseInsensitive) == 0;
 }
 
 QStringList TemplateList::NameFilters() const
 {
     QStringList filters;
-    for (const TemplateEntry& entry : m_entries)
-        filters.append(QStringLiteral("%1 (*.%2)").arg(entry.title, entry.extension));
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        const TemplateEntry& entry = m_entries[i];
+        const QString title = Shadowed(i) ? entry.title + QStringLiteral(", папка программы")
+                                          : entry.title;
+        filters.append(QStringLiteral("%1 (*.%2)").arg(title, entry.extension));
+    }
     return filters;
 }
 

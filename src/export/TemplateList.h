@@ -7,16 +7,20 @@
 #include <QString>
 #include <QStringList>
 
-/// The export templates of a configuration folder, "*.tpl" in any letter case ordered by name, as
-/// the save command offers them for the file types of its save dialog.
+/// The export templates of the configuration folders, "*.tpl" in any letter case ordered by name,
+/// as the save command offers them for the file types of its save dialog. Where two folders hold
+/// a template of the same name, the earlier folder's comes first.
 class TemplateList {
 public:
     explicit TemplateList(const QString& configFolder);
+    explicit TemplateList(const QStringList& folders);
 
     const QList<TemplateEntry>& Entries() const { return m_entries; }
     /// The path of template index (counted from 0).
     QString Path(qsizetype index) const;
-    /// "title (*.ext)" per template, in list order: filter k belongs to template k.
+    /// "title (*.ext)" per template, in list order: filter k belongs to template k. A template
+    /// that a like-named one of an earlier folder shadows says so in its title, so that the two
+    /// can be told apart.
     QStringList NameFilters() const;
     /// The name filters joined with ";;", as one filter text.
     QString Filter() const;
@@ -31,6 +35,7 @@ public:
     static StatusMessage FailureMessage();
 
 private:
-    QString m_folder;
+    bool Shadowed(qsizetype index) const;
+
     QList<TemplateEntry> m_entries;
 };

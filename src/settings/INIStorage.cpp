@@ -1,5 +1,6 @@
 #include "INIStorage.h"
 
+#include "ConfigFolders.h"
 #include "IniText.h"
 #include "ReadWholeFile.h"
 
@@ -7,10 +8,25 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+namespace {
+
+const QString kMainFile = QStringLiteral("CONFIG.INI");
+const QString kUserFile = QStringLiteral("USER.INI");
+
+} // namespace
+
 INIStorage::INIStorage(const QString& configFolder)
-    : m_mainPath(QDir(configFolder).filePath(QStringLiteral("CONFIG.INI"))),
-      m_userPath(QDir(configFolder).filePath(QStringLiteral("USER.INI")))
+    : m_mainPath(QDir(configFolder).filePath(kMainFile)),
+      m_userPath(QDir(configFolder).filePath(kUserFile))
 {
+}
+
+INIStorage::INIStorage(const ConfigFolders& folders) : INIStorage(folders.SettingsFolder())
+{
+    if (!folders.PerUser())
+        return;
+    m_mainFallback = QDir(folders.Program()).filePath(kMainFile);
+    m_userFallback = QDir(folders.Program()).filePath(kUserFile);
 }
 
 QString INIStorage::SectionName(IniSection selector)
@@ -32,10 +48,17 @@ QString INIStorage::SectionFile(IniSection selector) const
     return selector == 0 || selector == 1 ? m_mainPath : m_userPath;
 }
 
+QString INIStorage::ReadFile(IniSection selector) const
+{
+    const QString own = SectionFile(selector);
+    const QString fallback = selector == 0 || selector == 1 ? m_mainFallback : m_userFallback;
+    return fallback.isEmpty() || QFileInfo::exists(own) ? own : fallback;
+}
+
 QVariant INIStorage::ReadVal(IniSection selector, const QString& key,
                              const QVariant& defaultValue) const
 {
-    return ReadCustom(SectionFile(selector), SectionName(selector), key, defaultValue);
+    return ReadCustom(ReadFile(selector), SectionName(selector), key, defaultValue);
 }
 
 QVariant INIStorage::ReadCustom(const QString& file, const QString& section, const QString& key,
@@ -58,10 +81,13 @@ bool INIStorage::WriteVal(IniSection selector, const QString& key, const QVarian
     const QString path = SectionFile(selector);
     if (section.isEmpty() || key.isEmpty())
         return false;
-    IniText text(ReadWholeFile(path).value_or(QByteArray()));
+    IniText text(ReadWholeFile(ReadFile(selector)).value_or(QByteArray()));
     text.SetValue(section, key, value.toString());
     // A read-only settings file is left alone, whoever runs the program.
     if (QFileInfo::exists(path) && !(QFile::permissions(path) & QFileDevice::WriteOwner))
+        return false;
+    // The user's folder is made on the first write; the program's folder is never made here.
+    if (path != ReadFile(selector) && !QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     // Written through a temporary file, so that a failure halfway never leaves half a file.
     QSaveFile file(path);

@@ -4,7 +4,9 @@
 #include "DocumentTableModel.h"
 #include "WindowTestSupport.h"
 
+#include <QStyleOptionHeader>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <gtest/gtest.h>
@@ -46,6 +48,28 @@ struct ListedWindow {
     {
         const QRect rect = window.List->visualRect(window.List->model()->index(row, Payer));
         QTest::mouseClick(window.List->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+    // The width the header leaves a caption between its check box and a sort arrow.
+    int CaptionRoom(int column) const
+    {
+        const CheckableHeader* header = window.ListHeader;
+        QStyleOptionHeader option;
+        option.initFrom(header);
+        option.state |= QStyle::State_Horizontal;
+        option.rect = QRect(0, 0, header->sectionSize(column), header->height());
+        option.sortIndicator = QStyleOptionHeader::SortDown;
+        const QStyle* style = header->style();
+        const int box = header->CheckState(column) >= 0
+                            ? style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, header) + 2
+                            : 0;
+        return style->subElementRect(QStyle::SE_HeaderLabel, &option, header).width() - box;
+    }
+
+    Qt::CheckState CheckStateOf(int row) const
+    {
+        const QModelIndex box = window.List->model()->index(row, Number);
+        return static_cast<Qt::CheckState>(box.data(Qt::CheckStateRole).toInt());
     }
 
     QString GridText(int row, int column) const
@@ -91,6 +115,10 @@ TEST(DocumentList, TheTopRowChoosesHowAColumnSortsAlwaysAscendingAndShadingFollo
     for (const auto& click : clicks) {
         list.ClickHeader(click.column);
         EXPECT_EQ(list.Order(), click.order) << click.column;
+        const QString caption = list.window.Table()->Columns()[click.column].caption;
+        EXPECT_GE(list.CaptionRoom(click.column),
+                  list.window.ListHeader->fontMetrics().horizontalAdvance(caption))
+            << "the arrow leaves the caption whole: " << click.column;
         EXPECT_TRUE(list.window.ListHeader->isSortIndicatorShown());
         EXPECT_EQ(list.window.ListHeader->sortIndicatorSection(), click.column);
         EXPECT_EQ(list.window.ListHeader->sortIndicatorOrder(), Qt::AscendingOrder);
@@ -115,6 +143,32 @@ TEST(DocumentList, TheHeaderCheckBoxChecksOrUnchecksEveryRow)
             EXPECT_EQ(row.checkState, state);
     }
     EXPECT_FALSE(list.window.ListHeader->isSortIndicatorShown());
+}
+
+TEST(DocumentList, SpaceTogglesTheCurrentRowFromAnyColumnAndTabLeavesTheGrid)
+{
+    ListedWindow list;
+    Form1& window = list.window;
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const Qt::CheckState before = list.CheckStateOf(1);
+    for (const int column : {Number, Payer, Inn}) {
+        window.List->setCurrentIndex(window.List->model()->index(1, column));
+        QTest::keyClick(window.List, Qt::Key_Space);
+        EXPECT_NE(list.CheckStateOf(1), before) << column;
+        QTest::keyClick(window.List, Qt::Key_Space);
+        EXPECT_EQ(list.CheckStateOf(1), before) << column;
+    }
+    EXPECT_EQ(list.CheckStateOf(0), before);
+
+    ASSERT_TRUE(window.Grid1->isEnabled());
+    window.Grid1->setFocus();
+    window.Grid1->setCurrentCell(0, 0);
+    QTest::keyClick(window.Grid1, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window.OptionsBtn);
+    window.Grid1->setFocus();
+    QTest::keyClick(window.Grid1, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), window.List);
 }
 
 TEST(DocumentList, TheGridShowsTheSelectedRowByCreationIndex)

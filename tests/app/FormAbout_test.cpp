@@ -17,8 +17,11 @@ TEST(FormAbout, ShowsVersionDisclaimerAndLibraries)
 
     const QStringList lines = FormAbout::InformationText().split(QStringLiteral("\r\n"));
     ASSERT_GE(lines.size(), 5);
-    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Данная программа предоставлется по приципу \"как есть\" (\"AS IS\").")));
-    EXPECT_TRUE(lines[0].endsWith(QStringLiteral("вы принимаете данные условия.")));
+    // No-break spaces keep the quoted words on one line.
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral(
+        "Данная программа предоставляется по принципу \"как\u00A0есть\" (\"AS\u00A0IS\").")));
+    EXPECT_TRUE(lines[0].endsWith(
+        QStringLiteral("Продолжая пользоваться программой, вы принимаете данные условия.")));
     EXPECT_EQ(lines[1], QString());
     EXPECT_EQ(lines[2], QStringLiteral("Сторонние библиотеки в составе продукта:"));
     for (int i = 3; i < lines.size(); ++i)

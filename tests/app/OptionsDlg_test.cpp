@@ -5,6 +5,7 @@
 #include "Twips.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -63,6 +64,29 @@ TEST_F(OptionsDlgTest, NumberBoxesTakeOnlyDigitsUpToTheirLength)
     dialog.txtACC->clear();
     Type(dialog.txtACC, QStringLiteral("١٢٣"));
     EXPECT_EQ(dialog.txtACC->text(), "") << "digits of other scripts are refused";
+
+    // A paste keeps its digits, separators dropped, up to the box's limit.
+    const struct {
+        const char* before;
+        int cursor;
+        const char* pasted;
+        const char* after;
+    } pastes[] = {
+        {"", 0, " 7707083893 ", "7707083893"},
+        {"", 0, "7707-083-893", "7707083893"},
+        {"", 0, "ИНН: 500100732259, КПП 770101001", "500100732259"},
+        {"77", 2, "07083893", "7707083893"},
+        {"123456789012", 6, "99", "123456789012"}, // a full box takes nothing more
+        {"1234567890", 5, "abc", "1234567890"},
+        {"1234567890", 5, "555", "123455567890"}, // the overflow is cut from the paste's end
+    };
+    for (const auto& p : pastes) {
+        dialog.txtINN->setText(p.before);
+        dialog.txtINN->setCursorPosition(p.cursor);
+        QApplication::clipboard()->setText(QString::fromUtf8(p.pasted));
+        dialog.txtINN->paste();
+        EXPECT_EQ(dialog.txtINN->text(), p.after) << p.pasted;
+    }
 }
 
 TEST_F(OptionsDlgTest, StoredValuesAppearTrimmedAndOkWithoutAnEditWritesNothing)
@@ -113,24 +137,40 @@ TEST_F(OptionsDlgTest, AppliedValuesStayWhileUnappliedEditsAreLost)
     EXPECT_TRUE(again.txtINN->text().isEmpty());
 }
 
-TEST_F(OptionsDlgTest, AnInnWithWrongCheckDigitsIsMarkedButStored)
+TEST_F(OptionsDlgTest, AnInnOfAWrongLengthOrWithWrongCheckDigitsIsMarkedButStored)
 {
     OptionsDlg dialog(settings);
     dialog.show();
+    const QString length = OptionsDlg::InnLengthText();
+    const QString digits = OptionsDlg::WrongInnText();
     const struct {
         const char* inn;
-        bool marked;
-    } cases[] = {{"770123456", false},
-                 {"7701234561", true},
-                 {"7701234560", false},
-                 {"500100732258", true},
-                 {"500100732259", false}};
+        bool left; // the box has lost the focus
+        QString tip; // empty: not marked
+    } cases[] = {
+        {"770123456", false, {}}, // still being typed
+        {"770123456", true, length},
+        {"77012345601", true, length},
+        {"7", true, length},
+        {"7701234561", true, digits},
+        {"7701234560", true, {}},
+        {"500100732258", true, digits},
+        {"500100732259", true, {}},
+        {"", true, {}},
+    };
     for (const auto& c : cases) {
+        dialog.txtINN->setFocus();
         dialog.txtINN->setText(c.inn);
-        EXPECT_EQ(dialog.txtINN->toolTip() == OptionsDlg::WrongInnText(), c.marked) << c.inn;
-        EXPECT_EQ(dialog.txtINN->styleSheet().contains("color"), c.marked) << c.inn;
+        if (c.left) {
+            QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+            QApplication::sendEvent(dialog.txtINN, &out);
+        }
+        EXPECT_EQ(dialog.txtINN->toolTip(), c.tip) << c.inn << " " << c.left;
+        EXPECT_EQ(dialog.txtINN->styleSheet().contains("color"), !c.tip.isEmpty()) << c.inn;
     }
-    dialog.txtINN->setText("7701234561");
+    dialog.txtINN->setText("77012345611");
     dialog.CommandButtonW3->click();
-    EXPECT_EQ(Stored("INN"), "7701234561");
+    EXPECT_EQ(Stored("INN"), "77012345611");
+    OptionsDlg again(settings);
+    EXPECT_EQ(again.txtINN->toolTip(), length) << "a stored number is judged at once";
 }

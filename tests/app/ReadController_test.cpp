@@ -13,7 +13,7 @@ namespace {
 QString FolderOf(const QTemporaryDir& root, int documents)
 {
     for (int i = 0; i < documents; ++i)
-        WriteTestFile(root.filePath(QString("d%1.xml").arg(i, 3, 10, QChar('0'))),
+        WriteTestFile(root.filePath(QString("d%1.xml").arg(i, 4, 10, QChar('0'))),
                       Document(QString::number(i), "2024-03-05", "10.00"));
     return root.path();
 }
@@ -74,12 +74,17 @@ TEST(ReadController, LongReadsShowProgressAndReadAPathArrivingMeanwhileAfterward
     QTemporaryDir first;
     QTemporaryDir second;
     Form1 window(kConfigFolder);
+    window.show();
     auto* reader = window.findChild<ReadController*>();
     reader->SetTiming(0, 0);
     QList<std::tuple<int, int, bool>> shown;
     QProgressBar* bar = reader->ProgressBar();
     QObject::connect(bar, &QProgressBar::valueChanged, [&](int value) {
         shown.append({value, bar->maximum(), bar->isVisibleTo(&window)});
+        // "1000 из 1000" fits within the bar's frame and padding.
+        const QFontMetrics metrics = bar->fontMetrics();
+        EXPECT_GE(bar->width(), metrics.horizontalAdvance(bar->text()) + 3 * metrics.averageCharWidth())
+            << bar->text().toStdString();
     });
     const QString later = FolderOf(second, 2);
     bool nested = false;
@@ -89,11 +94,11 @@ TEST(ReadController, LongReadsShowProgressAndReadAPathArrivingMeanwhileAfterward
         reader->RunCycle(); // the timer's tick, arriving while the first cycle yields
         nested = window.Table()->rowCount() != rows || !reader->IsRunning();
     });
-    ReadNow(window, FolderOf(first, 30));
+    ReadNow(window, FolderOf(first, 1000));
     EXPECT_FALSE(nested);
-    EXPECT_EQ(window.StatusBar1->Text(), "Успешно прочитано 30 документов в '" + first.path() + "'");
+    EXPECT_EQ(window.StatusBar1->Text(), "Успешно прочитано 1000 документов в '" + first.path() + "'");
     ASSERT_FALSE(shown.isEmpty());
-    EXPECT_EQ(shown.last(), std::make_tuple(30, 30, true));
+    EXPECT_EQ(shown.last(), std::make_tuple(1000, 1000, true));
     EXPECT_FALSE(bar->isVisibleTo(&window));
     EXPECT_TRUE(window.ReadTimer->isActive());
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.Table()->rowCount() == 2; }, 5000));

@@ -84,7 +84,7 @@ TEST_F(SaveCommandTest, TogglingTheOptionStoresItInUserIni)
     EXPECT_FALSE(QFile::exists(Config("CONFIG.INI")));
 }
 
-TEST_F(SaveCommandTest, TheDialogOffersTheTemplatesAndProposesANameBesideTheInput)
+TEST_F(SaveCommandTest, TheDialogOffersTheTemplatesAndProposesANameBesideTheInputOrTheLastSave)
 {
     const auto window = Window();
     Read(*window, {kSample});
@@ -98,6 +98,14 @@ TEST_F(SaveCommandTest, TheDialogOffersTheTemplatesAndProposesANameBesideTheInpu
     EXPECT_EQ(dialog->defaultSuffix(), "txt");
     EXPECT_EQ(dialog->directory().absolutePath(), QDir(ExamplesFolder()).absolutePath());
     EXPECT_EQ(dialog->selectedFiles(), QStringList(QDir(ExamplesFolder()).filePath("000125.txt")));
+
+    // After a save elsewhere the next one starts there; a failed save moves nothing.
+    QDir().mkpath(dir.filePath("elsewhere"));
+    ASSERT_TRUE(window->Saver()->SaveTo(dir.filePath("elsewhere/first.txt"), templates.Path(2)));
+    EXPECT_FALSE(window->Saver()->SaveTo(dir.filePath("absent/out.txt"), templates.Path(2)));
+    const std::unique_ptr<QFileDialog> next = window->Saver()->CreateDialog(templates);
+    EXPECT_EQ(next->directory().absolutePath(), dir.filePath("elsewhere"));
+    EXPECT_EQ(next->selectedFiles(), QStringList(dir.filePath("elsewhere/000125.txt")));
 }
 
 TEST_F(SaveCommandTest, TheChosenFileTypePicksTheTemplate)
@@ -166,4 +174,28 @@ TEST_F(SaveCommandTest, TheOptionsButtonOpensTheOptionsDialog)
     });
     window->OptionsBtn->click();
     EXPECT_EQ(title, "Настройки");
+}
+
+TEST_F(SaveCommandTest, SettingsColumnsAndTemplatesOfTheUsersFolderWhenTheProgramsIsReadOnly)
+{
+    const QString user = dir.filePath("user");
+    WriteTestFile(user + "/TAG.INI", AnsiCodec::Encode(QStringLiteral("Номер = НомерДок\r\n")));
+    WriteTestFile(user + "/Мой.txt.tpl", "");
+    Form1 window(ConfigFolders(Config(), user, true));
+    EXPECT_EQ(window.Table()->columnCount(), 1) << "the user's column map replaces the program's";
+    window.mnuOpenAfter->trigger();
+    EXPECT_EQ(Contents(user + "/USER.INI"), "[User]\r\nGotoAfterSave=1\r\n");
+    EXPECT_FALSE(QFile::exists(Config("USER.INI")));
+
+    QStringList offered;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        offered = dialog->nameFilters();
+        dialog->reject();
+    });
+    window.CommandSaveAs->setEnabled(true);
+    window.CommandSaveAs->click();
+    EXPECT_EQ(offered, QStringList({"CSV-реестр (*.csv)", "HTML-реестр (*.html)",
+                                    "Выписка для бухгалтерии (*.txt)", "Мой (*.txt)"}));
 }

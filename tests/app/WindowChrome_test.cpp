@@ -6,6 +6,7 @@
 #include <QTableWidget>
 #include <QTreeView>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -34,30 +35,41 @@ TEST(WindowChrome, TheWindowNeverShrinksBelowItsMinimum)
     EXPECT_FALSE(window.Shape1->isVisible());
 }
 
-TEST(WindowChrome, OnlyALeftDragOnTheBandAboveTheInputMovesTheWindow)
+TEST(WindowChrome, OnlyALeftDragOnTheBandOrTheLogoMovesTheWindowAndOnlyAClickOpensTheAboutBox)
 {
     Form1 window(kConfig);
     window.move(50, 50);
     window.show();
     QWidget* band = window.centralWidget();
     const int inputTop = window.TxtFileIn->y();
+    const QPoint logo = window.AlphaLogo->geometry().center();
     const struct {
         Qt::MouseButton button;
-        int y;
+        QPoint from;
+        QPoint by;
         bool moves;
     } cases[] = {
-        {Qt::LeftButton, inputTop / 2, true},
-        {Qt::RightButton, inputTop / 2, false},
-        {Qt::LeftButton, inputTop + 1, false},
-        {Qt::LeftButton, 0, false},
+        {Qt::LeftButton, {20, inputTop / 2}, {40, 25}, true},
+        {Qt::RightButton, {20, inputTop / 2}, {40, 25}, false},
+        {Qt::LeftButton, {20, inputTop + 1}, {40, 25}, false},
+        {Qt::LeftButton, {20, 0}, {40, 25}, false},
+        {Qt::LeftButton, {20, inputTop / 2}, {0, 0}, false},
+        {Qt::LeftButton, {20, inputTop / 2}, {2, 1}, false}, // a shaky click
+        {Qt::LeftButton, logo, {-40, 25}, true},
     };
     for (const auto& c : cases) {
         const QPoint start = window.pos();
-        Drag(band, c.button, QPoint(20, c.y), QPoint(60, c.y + 25));
-        EXPECT_EQ(window.pos() != start, c.moves) << c.y << " " << int(c.button);
-        if (c.moves) {
-            EXPECT_EQ(window.pos(), start + QPoint(40, 25));
-        }
+        bool aboutOpened = false;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                aboutOpened = true;
+                box->close();
+            }
+        });
+        Drag(band, c.button, c.from, c.from + c.by);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window.pos(), c.moves ? start + c.by : start) << c.from.y() << " " << int(c.button);
+        EXPECT_FALSE(aboutOpened) << c.from.y();
     }
 }
 

@@ -141,7 +141,7 @@ TEST(ExportCommand, ShippedTemplatesRenderTheSampleDocument)
     }
 }
 
-TEST(TemplatesCommand, ListsFileNameTitleAndExtension)
+TEST(TemplatesCommand, ListsFileNameTitleExtensionAndFolder)
 {
     QTemporaryDir dir;
     WriteTestFile(dir.filePath("Банк.txt.tpl"), "");
@@ -149,7 +149,8 @@ TEST(TemplatesCommand, ListsFileNameTitleAndExtension)
     WriteTestFile(dir.filePath("TAG.INI"), "");
     const CliRun run = Cli({"templates", "--config", dir.path()});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "plain.tpl\tplain\t\nБанк.txt.tpl\tБанк\ttxt\n");
+    EXPECT_EQ(run.out, "plain.tpl\tplain\t\t" + dir.path() + "\nБанк.txt.tpl\tБанк\ttxt\t" +
+                           dir.path() + "\n");
 
     const CliRun missing = Cli({"templates", "--config", dir.filePath("absent")});
     EXPECT_EQ(missing.status, 1);

@@ -81,6 +81,10 @@ TEST(ReadCommand, HelpAndVersion)
     const CliRun help = Cli({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.startsWith("usage: vypiska-cli read PATH"));
+    // Where each file is looked for, with the folders of this run.
+    for (const char* file : {"TAG.INI", "*.tpl", "CONFIG.INI", "USER.INI", VYPISKA_BIN_DIR "/CONFIG\n",
+                             "/vypiska\n"})
+        EXPECT_TRUE(help.out.contains(QString::fromUtf8(file))) << file;
 }
 
 namespace {

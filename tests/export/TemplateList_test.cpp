@@ -21,6 +21,23 @@ TEST(TemplateList, TemplatesByNameBecomeFileTypes)
     EXPECT_EQ(list.ProposedName("/in/ON_DOC_2024_0a1b-77.xml"), "0a1b-77.csv");
 }
 
+TEST(TemplateList, TwoFoldersListTogetherTheFirstFoldersTemplateBeforeALikeNamedOne)
+{
+    QTemporaryDir user;
+    QTemporaryDir program;
+    for (const char* name : {"Банк.txt.tpl", "Мой.csv.tpl"})
+        WriteTestFile(user.filePath(QString::fromUtf8(name)), "");
+    for (const char* name : {"банк.txt.tpl", "CSV.csv.tpl"})
+        WriteTestFile(program.filePath(QString::fromUtf8(name)), "");
+    const TemplateList list(QStringList{user.path(), program.path()});
+    EXPECT_EQ(list.NameFilters(), QStringList({"CSV (*.csv)", "Банк (*.txt)",
+                                               "банк, папка программы (*.txt)", "Мой (*.csv)"}));
+    const QStringList paths = {list.Path(0), list.Path(1), list.Path(2), list.Path(3)};
+    EXPECT_EQ(paths, QStringList({program.filePath("CSV.csv.tpl"), user.filePath("Банк.txt.tpl"),
+                                  program.filePath("банк.txt.tpl"), user.filePath("Мой.csv.tpl")}));
+    EXPECT_EQ(list.Entries()[1].folder, user.path());
+}
+
 TEST(TemplateList, NoTemplatesProposeANameEndingInAPoint)
 {
     QTemporaryDir dir;

@@ -1,9 +1,12 @@
+#include "ConfigFolders.h"
 #include "INIStorage.h"
 #include "TestFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -86,4 +89,60 @@ TEST(INIStorage, WritesThatCannotBeDoneAreLostQuietly)
     EXPECT_EQ(settings.ReadVal(1, "ACC", QString()), QVariant(QStringLiteral("1")));
     EXPECT_FALSE(settings.WriteVal(7, "ACC", "2")) << "a selector without a section name";
     EXPECT_EQ(settings.ReadVal(7, "ACC", 3), QVariant(3));
+}
+
+TEST(INIStorage, ConfigFoldersPutTheSettingsInTheUsersFolderOnlyWhenTheProgramsCannotBeWritten)
+{
+    QTemporaryDir dir;
+    const QString program = dir.filePath("CONFIG");
+    const QString user = dir.filePath("user");
+    QDir().mkpath(program);
+    WriteTestFile(dir.filePath("user/TAG.INI"), "Номер = НомерДок\r\n");
+    const struct {
+        ConfigFolders folders;
+        bool perUser;
+        QString columnMap;
+        QStringList templates;
+    } cases[] = {
+        {ConfigFolders(program, user), false, program, {program}}, // writable: as ever
+        {ConfigFolders(dir.filePath("absent"), user), true, user, {user, dir.filePath("absent")}},
+        {ConfigFolders(program, user, true), true, user, {user, program}},
+        {ConfigFolders(program, dir.filePath("none"), true), true, program, {dir.filePath("none"), program}},
+        {ConfigFolders(program, QString(), true), false, program, {program}},
+        {ConfigFolders::Only(dir.filePath("absent")), false, dir.filePath("absent"), {dir.filePath("absent")}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.folders.PerUser(), c.perUser) << c.folders.Program().toStdString();
+        EXPECT_EQ(c.folders.SettingsFolder(), c.perUser ? c.folders.User() : c.folders.Program());
+        EXPECT_EQ(c.folders.ColumnMapFolder(), c.columnMap) << c.folders.Program().toStdString();
+        EXPECT_EQ(c.folders.TemplateFolders(), c.templates) << c.folders.Program().toStdString();
+    }
+    if (geteuid() != 0) { // root writes anywhere
+        QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
+        EXPECT_TRUE(ConfigFolders(program, user).PerUser());
+        QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+}
+
+TEST(INIStorage, UsersSettingsStartFromTheProgramsAndAreMadeOnTheFirstWrite)
+{
+    QTemporaryDir dir;
+    const QString program = dir.filePath("CONFIG");
+    const QString user = dir.filePath("home/.config/vypiska");
+    const QByteArray shipped = "; preset\r\n[Organization]\r\nACC=40702810438000012345\r\n";
+    WriteTestFile(program + "/CONFIG.INI", shipped);
+    const INIStorage settings(ConfigFolders(program, user, true));
+    EXPECT_EQ(settings.ReadVal(1, "ACC", QString()), QVariant(QStringLiteral("40702810438000012345")));
+    EXPECT_EQ(settings.ReadVal(2, "GotoAfterSave", 0), QVariant(0));
+    EXPECT_FALSE(QFile::exists(user)) << "reading makes nothing";
+
+    EXPECT_TRUE(settings.WriteVal(1, "INN", "7701234560"));
+    EXPECT_TRUE(settings.WriteVal(2, "GotoAfterSave", 1));
+    EXPECT_EQ(Contents(user + "/CONFIG.INI"), shipped + "INN=7701234560\r\n");
+    EXPECT_EQ(Contents(user + "/USER.INI"), "[User]\r\nGotoAfterSave=1\r\n");
+    EXPECT_EQ(Contents(program + "/CONFIG.INI"), shipped);
+    EXPECT_FALSE(QFile::exists(program + "/USER.INI"));
+    EXPECT_TRUE(settings.WriteVal(1, "ACC", "1"));
+    EXPECT_EQ(settings.ReadVal(1, "ACC", QString()), QVariant(QStringLiteral("1")));
+    EXPECT_EQ(Contents(program + "/CONFIG.INI"), shipped);
 }
