@@ -1,6 +1,34 @@
 #include "XmlPathReader.h"
 
 #include <QXmlStreamReader>
+#include <algorithm>
+
+namespace {
+
+// The reader is fed the text a piece at a time: given all of it at once, it holds a copy of the
+// whole and more besides.
+constexpr qsizetype kPiece = qsizetype(1) << 16;
+
+// Gives the reader the next piece of the text when it has run out; false when there is none.
+bool Feed(QXmlStreamReader& reader, const QString& text, qsizetype& fed)
+{
+    if (reader.error() != QXmlStreamReader::PrematureEndOfDocumentError || fed >= text.size())
+        return false;
+    if (fed == 0 && text.size() <= kPiece) {
+        reader.addData(text);
+        fed = text.size();
+        return true;
+    }
+    qsizetype size = std::min(kPiece, text.size() - fed);
+    // A piece never ends inside a surrogate pair, which the reader would take for two errors.
+    if (text[fed + size - 1].isHighSurrogate() && fed + size < text.size())
+        ++size;
+    reader.addData(text.sliced(fed, size));
+    fed += size;
+    return true;
+}
+
+} // namespace
 
 // The state of one pass: the open elements, the values so far, and which values are still wanted.
 struct XmlPathReader::Search {
@@ -55,35 +83,46 @@ void XmlPathReader::Start(Search& search, const QXmlStreamReader& reader) const
     }
 }
 
+void XmlPathReader::Take(Search& search, const QXmlStreamReader& reader) const
+{
+    switch (reader.tokenType()) {
+    case QXmlStreamReader::StartElement:
+        search.open.append(reader.name().toString());
+        Start(search, reader);
+        break;
+    case QXmlStreamReader::EndElement:
+        search.gathering.removeIf(
+            [&](const auto& gather) { return gather.second == search.open.size(); });
+        search.open.removeLast();
+        break;
+    case QXmlStreamReader::Characters:
+        for (const auto& [index, depth] : search.gathering) {
+            QString& value = search.values[index];
+            value += reader.text().left(search.longest - value.size());
+        }
+        break;
+    default:
+        break;
+    }
+}
+
 QStringList XmlPathReader::Read(const QString& text, qsizetype longest) const
 {
     Search search;
     search.values.resize(m_paths.size());
     search.found.resize(m_paths.size());
     search.longest = longest;
-    QXmlStreamReader reader(text);
+    QXmlStreamReader reader;
     // Prefixes are passed over rather than resolved, so an undeclared one does no harm.
     reader.setNamespaceProcessing(false);
-    while (!reader.atEnd()) {
-        switch (reader.readNext()) {
-        case QXmlStreamReader::StartElement:
-            search.open.append(reader.name().toString());
-            Start(search, reader);
+    qsizetype fed = 0;
+    for (;;) {
+        reader.readNext();
+        if (Feed(reader, text, fed))
+            continue;
+        if (reader.atEnd())
             break;
-        case QXmlStreamReader::EndElement:
-            search.gathering.removeIf(
-                [&](const auto& gather) { return gather.second == search.open.size(); });
-            search.open.removeLast();
-            break;
-        case QXmlStreamReader::Characters:
-            for (const auto& [index, depth] : search.gathering) {
-                QString& value = search.values[index];
-                value += reader.text().left(longest - value.size());
-            }
-            break;
-        default:
-            break;
-        }
+        Take(search, reader);
     }
     if (reader.hasError())
         return QStringList(m_paths.size());

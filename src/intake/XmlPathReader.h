@@ -27,6 +27,7 @@ private:
 
     bool Matches(const XmlPath& path, const QStringList& open) const;
     void Start(Search& search, const QXmlStreamReader& reader) const;
+    void Take(Search& search, const QXmlStreamReader& reader) const;
 
     QList<XmlPath> m_paths;
 };

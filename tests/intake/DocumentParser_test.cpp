@@ -95,6 +95,19 @@ TEST(DocumentParser, NormalisesValuesForDisplayAndKeepsTheRawOnes)
     }
 }
 
+TEST(DocumentParser, PathsReadLongDocumentsPieceByPiece)
+{
+    // The emoji's surrogate pair straddles the end of the first 65536 characters.
+    const QString document = "<r><F>" + QString(65522, 'x') + "</F><A>\U0001F600</A><B>b</B></r>";
+    ASSERT_TRUE(document[65535].isHighSurrogate());
+    Table table{QStringLiteral("A=A;r/A\r\nB=B;r/B\r\nF=F;F")};
+    const std::optional<DocumentRow> row = table.Parse(document);
+    ASSERT_TRUE(row.has_value());
+    EXPECT_EQ(row->subItems[0].raw, QStringLiteral("\U0001F600"));
+    EXPECT_EQ(row->subItems[1].raw, QStringLiteral("b"));
+    EXPECT_EQ(row->subItems[2].raw, QString(DocumentParser::kLongestValue, 'x'));
+}
+
 TEST(DocumentParser, DropsADocumentWithoutAnAmount)
 {
     const struct {
