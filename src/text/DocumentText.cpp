@@ -89,8 +89,9 @@ QString DocumentText::Decode(QByteArrayView bytes)
     // A byte order mark or no declaration: UTF-8, which the decoder takes with its mark.
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return Utf8Text::DecodeUTF8(bytes);
+    // Most documents say UTF-8 or nothing: they go without looking up a converter.
     const QByteArray name = DeclaredEncoding(bytes);
-    if (name.isEmpty())
+    if (name.isEmpty() || name.compare("UTF-8", Qt::CaseInsensitive) == 0)
         return Utf8Text::DecodeUTF8(bytes);
     QStringDecoder decoder(name.constData());
     if (!decoder.isValid() || ReadsAsUtf8(decoder.name()))
