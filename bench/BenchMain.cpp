@@ -1,5 +1,6 @@
-// Measures reading and sorting many documents: vypiska-bench generate DIR COUNT | read PATH
-// [REPEAT] | window PATH. bench/read.sh runs the whole set and compares it with unzip.
+// Measures reading and sorting many documents: vypiska-bench generate DIR COUNT [paydoc] | read
+// PATH [REPEAT [CONFIG]] | window PATH. bench/read.sh runs the whole set and compares it with
+// unzip.
 
 #include "ColumnMap.h"
 #include "DocumentGenerator.h"
@@ -37,10 +38,10 @@ long PeakKilobytes()
     return usage.ru_maxrss;
 }
 
-int Read(const QString& path, int repeat)
+int Read(const QString& path, int repeat, const QString& config)
 {
     ColumnMap map;
-    if (!map.Load(ConfigFolder()))
+    if (!map.Load(config))
         return 1;
     DocumentTableModel table;
     table.SetColumns(map.Columns());
@@ -99,13 +100,18 @@ int main(int argc, char* argv[])
     InstallUserLocale();
     const QStringList arguments = app.arguments().mid(1);
     const QString command = arguments.value(0);
-    if (command == QLatin1String("generate") && arguments.size() == 3)
-        return DocumentGenerator::Write(arguments[1], arguments[2].toInt()) ? 0 : 1;
+    if (command == QLatin1String("generate") && arguments.size() >= 3)
+        return DocumentGenerator::Write(arguments[1], arguments[2].toInt(),
+                                        arguments.value(3) == QLatin1String("paydoc"))
+                   ? 0
+                   : 1;
     if (command == QLatin1String("read") && arguments.size() >= 2)
-        return Read(arguments[1], std::max(1, arguments.value(2).toInt()));
+        return Read(arguments[1], std::max(1, arguments.value(2).toInt()),
+                    arguments.value(3, ConfigFolder()));
     if (command == QLatin1String("window") && arguments.size() == 2)
         return Window(arguments[1]);
     std::fprintf(stderr,
-                 "usage: vypiska-bench generate DIR COUNT | read PATH [REPEAT] | window PATH\n");
+                 "usage: vypiska-bench generate DIR COUNT [paydoc] | read PATH [REPEAT [CONFIG]] |"
+                 " window PATH\n");
     return 2;
 }

@@ -38,6 +38,19 @@ QString Party(QRandomGenerator& random, const QString& suffix)
            tag(QStringLiteral("Корсч"), QStringLiteral("30101810") + Digits(random, 12));
 }
 
+QString PayDocParty(QRandomGenerator& random, const QString& tag)
+{
+    const QString name = kNames[random.bounded(int(kNames.size()))];
+    return QStringLiteral(
+               "\t\t<%1>\n\t\t\t<Name>%2</Name>\n\t\t\t<INN>%3</INN>\n\t\t\t<KPP>%4</KPP>\n"
+               "\t\t\t<Account>40702810%5</Account>\n\t\t\t<Bank>\n"
+               "\t\t\t\t<BIC>0445%6</BIC>\n\t\t\t\t<Name>ПАО &quot;Городской банк&quot;, "
+               "г. Москва</Name>\n\t\t\t\t<CorrespAcc>30101810%7</CorrespAcc>\n"
+               "\t\t\t</Bank>\n\t\t</%1>\n")
+        .arg(tag, name, Digits(random, 10), Digits(random, 9), Digits(random, 12),
+             Digits(random, 5), Digits(random, 12));
+}
+
 bool WriteFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
@@ -81,7 +94,31 @@ QByteArray DocumentGenerator::Document(int i)
     return text.toUtf8();
 }
 
-bool DocumentGenerator::Write(const QString& folder, int count)
+QByteArray DocumentGenerator::PayDoc(int i)
+{
+    QRandomGenerator random(quint32(i) + 1);
+    const QDate date = QDate(2024, 1, 1).addDays(i % 366);
+    const QString amount = QStringLiteral("%1.%2")
+                               .arg(random.bounded(1, 2000000))
+                               .arg(random.bounded(100), 2, 10, QChar(u'0'));
+    QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                  "<PayDocRu xmlns=\"urn:example:direct-exchange\">\n\t<Data>\n");
+    text += QStringLiteral("\t\t<DocNo>%1</DocNo>\n\t\t<DocDate>%2</DocDate>\n\t\t<Sum>%3</Sum>\n")
+                .arg(i + 1)
+                .arg(date.toString(Qt::ISODate), amount);
+    text +=
+        PayDocParty(random, QStringLiteral("Payer")) + PayDocParty(random, QStringLiteral("Payee"));
+    text += QStringLiteral(
+                "\t\t<TransitionKind>01</TransitionKind>\n\t\t<Priority>5</Priority>\n"
+                "\t\t<Purpose>Оплата по счету № %1 от %2 за товары и услуги по договору поставки "
+                "№ %3. В т.ч. НДС 20% - %4 руб.</Purpose>\n\t</Data>\n</PayDocRu>\n")
+                .arg(random.bounded(1, 999))
+                .arg(date.toString(QStringLiteral("dd.MM.yyyy")))
+                .arg(Digits(random, 6), amount);
+    return text.toUtf8();
+}
+
+bool DocumentGenerator::Write(const QString& folder, int count, bool payDocs)
 {
     const QString documents = QDir(folder).filePath(QStringLiteral("documents"));
     if (!QDir().mkpath(documents))
@@ -95,7 +132,7 @@ bool DocumentGenerator::Write(const QString& folder, int count)
     for (int i = 0; i < count; ++i) {
         const QString name = QStringLiteral("PP_%1.xml").arg(i + 1, 6, 10, QChar(u'0'));
         const QString path = QDir(documents).filePath(name);
-        if (!WriteFile(path, Document(i)))
+        if (!WriteFile(path, payDocs ? PayDoc(i) : Document(i)))
             return false;
         zip_source_t* source = zip_source_file(archive, QFile::encodeName(path).constData(), 0, -1);
         if (!source || zip_file_add(archive, name.toUtf8().constData(), source, 0) < 0)

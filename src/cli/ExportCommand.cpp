@@ -70,11 +70,12 @@ int ExportCommand(const QStringList& arguments)
         ConsoleOutput::Error(map.errorString());
     DocumentTableModel table;
     table.SetColumns(map.Columns());
-    const StatusMessage read = ReadCycle(table).Run(line.Positionals().first());
-    if (table.rowCount() == 0) {
+    ReadCycle cycle(table);
+    const StatusMessage read = cycle.Run(line.Positionals().first());
+    if (table.rowCount() == 0 || cycle.UnreadableCount() > 0)
         ConsoleOutput::Err(read.text + QLatin1Char('\n'));
+    if (table.rowCount() == 0)
         return 1;
-    }
 
     const QString out = line.Option(QStringLiteral("out"));
     QString error;
@@ -87,5 +88,5 @@ int ExportCommand(const QStringList& arguments)
     }
     ConsoleOutput::Err(TemplateList::SuccessMessage(table.rowCount(), out).text +
                        QLatin1Char('\n'));
-    return 0;
+    return cycle.UnreadableCount() > 0 ? 3 : 0;
 }

@@ -25,9 +25,12 @@ int ReadCommand(const QStringList& arguments)
         ConsoleOutput::Error(map.errorString());
     DocumentTableModel table;
     table.SetColumns(map.Columns());
-    const StatusMessage status = ReadCycle(table).Run(line.Positionals().first());
+    ReadCycle cycle(table);
+    const StatusMessage status = cycle.Run(line.Positionals().first());
 
     ConsoleOutput::Out(format == QLatin1String("json") ? RowWriter::Json(table) : RowWriter::Tsv(table));
     ConsoleOutput::Err(status.text + QLatin1Char('\n'));
-    return table.rowCount() > 0 ? 0 : 1;
+    if (table.rowCount() == 0)
+        return 1;
+    return cycle.UnreadableCount() > 0 ? 3 : 0;
 }

@@ -8,6 +8,8 @@
 #include "WordsCommand.h"
 
 #include <QCoreApplication>
+#include <cstdio>
+#include <new>
 
 QString UsageText()
 {
@@ -16,7 +18,9 @@ QString UsageText()
                           "       vypiska-cli export PATH --template T --out FILE [--date D]"
                           " [--config DIR]\n"
                           "       vypiska-cli templates [--config DIR]\n"
-                          "       vypiska-cli --help | --version\n");
+                          "       vypiska-cli --help | --version\n"
+                          "exit status: 0 done; 1 nothing read or a failure; 2 usage error;\n"
+                          "             3 some files could not be read (read and export)\n");
 }
 
 QString HelpText()
@@ -55,8 +59,9 @@ int UsageError(const QString& message)
     return 2;
 }
 
+// A handler here makes the stack unwind, so temporary folders and files are removed on the way out.
 int main(int argc, char* argv[])
-{
+try {
     QCoreApplication app(argc, argv);
     InstallUserLocale();
     QStringList arguments = app.arguments().mid(1);
@@ -80,4 +85,10 @@ int main(int argc, char* argv[])
     if (command == QLatin1String("templates"))
         return TemplatesCommand(arguments.mid(1));
     return UsageError(QStringLiteral("unknown command '%1'").arg(command));
+} catch (const std::bad_alloc&) {
+    std::fputs("vypiska-cli: error: out of memory\n", stderr);
+    return 1;
+} catch (const std::exception& error) {
+    std::fprintf(stderr, "vypiska-cli: error: %s\n", error.what());
+    return 1;
 }

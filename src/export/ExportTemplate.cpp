@@ -1,6 +1,6 @@
 #include "ExportTemplate.h"
 
-#include "AnsiCodec.h"
+#include "ProgramFileText.h"
 #include "ReadWholeFile.h"
 #include "TextCoder.h"
 
@@ -21,7 +21,7 @@ bool ExportTemplate::Load(const QString& path)
         return false;
     }
     m_error.clear();
-    Parse(AnsiCodec::Decode(*bytes));
+    Parse(ProgramFileText::Decode(*bytes));
     return true;
 }
 

@@ -1,7 +1,7 @@
 #include "ColumnMap.h"
 
-#include "AnsiCodec.h"
 #include "FileSystemObject.h"
+#include "ProgramFileText.h"
 #include "ReadWholeFile.h"
 #include "TextCleanup.h"
 
@@ -10,9 +10,12 @@
 QList<DocumentColumn> ColumnMap::Parse(const QString& text)
 {
     QList<DocumentColumn> columns;
-    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    // A lone LF ends a line as CR LF does: the map may have been saved on Linux.
+    QStringList lines = text.split(QLatin1Char('\n'));
     // Only the space character counts as blank in the column map.
-    for (const QString& line : lines) {
+    for (QString& line : lines) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
         if (TextCleanup::TrimSpaces(line).isEmpty())
             continue;
         const QStringList pieces = line.split(QLatin1Char('='));
@@ -43,6 +46,6 @@ bool ColumnMap::Load(const QString& configFolder)
         m_error = QStringLiteral("Не удалось прочитать файл столбцов '%1'").arg(path);
         return false;
     }
-    m_columns = Parse(AnsiCodec::Decode(*bytes));
+    m_columns = Parse(ProgramFileText::Decode(*bytes));
     return true;
 }

@@ -1,10 +1,13 @@
 #include "DocumentParser.h"
 
 #include "DocumentTableModel.h"
+#include "DocumentText.h"
 #include "ReadWholeFile.h"
-#include "TextCoder.h"
+#include "TagText.h"
+#include "XmlEntities.h"
 
 #include <QFileInfo>
+#include <new>
 
 DocumentParser::DocumentParser(DocumentTableModel& table, const QLocale& locale)
     : m_table(table), m_display(locale)
@@ -16,17 +19,41 @@ DocumentParser::DocumentParser(DocumentTableModel& table, const QLocale& locale)
                                                           : source.tagString.split(QLatin1Char(';'));
         const QString key = elements.isEmpty() ? QString() : elements.takeFirst();
         column.isAmount = key.compare(QStringLiteral("Сумма"), Qt::CaseInsensitive) == 0;
-        column.names = elements;
+        for (const QString& name : elements) {
+            const DocumentLookup lookup = DocumentLookup::Parse(name);
+            column.lookups.append(lookup);
+            column.pathIndexes.append(
+                lookup.kind == DocumentLookup::Kind::Path ? m_paths.Add(lookup.path) : -1);
+        }
         m_columns.append(column);
     }
 }
 
-QString DocumentParser::RawValue(const Column& column, const QString& text) const
+QString DocumentParser::LookupValue(const Column& column, qsizetype i, Document& document) const
 {
-    for (const QString& name : column.names) {
-        QString value = TextCoder::Shared().ReadTag(text, name);
-        if (!value.isEmpty())
-            return value;
+    const DocumentLookup& lookup = column.lookups[i];
+    switch (lookup.kind) {
+    case DocumentLookup::Kind::Plain:
+        return XmlEntities::Resolve(
+            TagText::TagContent(document.text, lookup.name).left(kLongestValue));
+    case DocumentLookup::Kind::Path:
+        if (!document.pathValues)
+            document.pathValues = m_paths.Read(document.text, kLongestValue);
+        return document.pathValues->at(column.pathIndexes[i]);
+    case DocumentLookup::Kind::Never:
+        break;
+    }
+    return {};
+}
+
+QString DocumentParser::RawValue(const Column& column, Document& document) const
+{
+    for (qsizetype i = 0; i < column.lookups.size(); ++i) {
+        const QString value = LookupValue(column, i, document);
+        if (value.isEmpty())
+            continue;
+        const std::optional<DecimalFactor>& factor = column.lookups[i].factor;
+        return factor ? factor->Apply(value) : value;
     }
     return {};
 }
@@ -37,9 +64,10 @@ std::optional<DocumentRow> DocumentParser::RowFromText(const QString& key, const
     row.key = key;
     row.checkState = Qt::Checked;
     row.subItems.reserve(m_columns.size());
+    Document document{text, std::nullopt};
     for (int i = 0; i < m_columns.size(); ++i) {
         const Column& column = m_columns[i];
-        const QString raw = RawValue(column, text);
+        const QString raw = RawValue(column, document);
         QString display;
         if (column.isAmount) {
             if (raw.isEmpty())
@@ -59,7 +87,7 @@ std::optional<DocumentRow> DocumentParser::RowFromText(const QString& key, const
     return row;
 }
 
-std::optional<DocumentRow> DocumentParser::RowFromFile(const QString& path)
+std::optional<QString> DocumentParser::FileText(const QString& path)
 {
     // Asked before opening: a pipe or a device named like a document would be read for ever.
     const QFileInfo info(path);
@@ -68,7 +96,26 @@ std::optional<DocumentRow> DocumentParser::RowFromFile(const QString& path)
     const std::optional<QByteArray> bytes = ReadWholeFile(path);
     if (!bytes)
         return std::nullopt;
-    return RowFromText(path, TextCoder::Shared().DecodeUTF8(*bytes));
+    return DocumentText::Decode(*bytes);
+}
+
+std::optional<DocumentRow> DocumentParser::RowFromFile(const QString& path, bool* unreadable)
+{
+    bool failed = true;
+    std::optional<DocumentRow> row;
+    try {
+        if (const std::optional<QString> text = FileText(path)) {
+            failed = false;
+            row = RowFromText(path, *text);
+        }
+    } catch (const std::bad_alloc&) {
+        // A document too large for the memory left could not be read; the next one may be.
+        failed = true;
+        row.reset();
+    }
+    if (unreadable)
+        *unreadable = failed;
+    return row;
 }
 
 bool DocumentParser::Parse(const QString& path)

@@ -26,20 +26,29 @@ public:
     /// Appends the rows of the folder's own "*.xml" documents; sub-folders are not entered.
     void ReadFolder(const QString& folder);
     /// Appends the rows of the "*.xml" documents at the top of an archive, extracted into a fresh
-    /// private temporary folder that is removed afterwards.
+    /// private temporary folder that is removed afterwards, also when the read throws.
     void ReadArchive(const QString& archive);
+    /// The files of the last run that could not be read at all, apart from documents that were
+    /// read and dropped: vanished, not regular, too large, failed to read or to be extracted, and
+    /// an existing archive that cannot be opened.
+    qsizetype UnreadableCount() const { return m_unreadable; }
 
-    /// The paths of a folder's visible regular files named "*.xml" in any case, ordered by name
-    /// without regard to case.
+    /// The paths of a folder's visible files named "*.xml" in any case (regular or not, so that
+    /// the ones that cannot be read are counted), ordered by name without regard to case.
     static QStringList ListDocuments(const QString& folder);
-    /// Where archives are extracted: "TEMP", or the system's temporary folder when it is empty.
+    /// Where archives are extracted: "TEMP" without separators at its end, or the system's
+    /// temporary folder when it is empty.
     static QString TemporaryRoot();
 
     static QString ProgressText() { return QStringLiteral("Обработка ..."); }
-    /// "Успешно прочитано 3 документа в '<path>'" with the endings the count takes.
-    static QString SuccessText(qint64 count, const QString& path);
-    /// "Не найдено совместимых документов в '<path>'".
-    static QString NothingFoundText(const QString& path);
+    /// "Успешно прочитано 3 документа в '<path>'" with the endings the count takes, followed by
+    /// "; не удалось прочитать 2 файла" when files could not be read.
+    static QString SuccessText(qint64 count, const QString& path, qint64 unreadable = 0);
+    /// "Не найдено совместимых документов в '<path>'", followed by the files that could not be
+    /// read as in SuccessText.
+    static QString NothingFoundText(const QString& path, qint64 unreadable = 0);
+    /// Says that an archive was not read because the temporary folder cannot be used.
+    static QString TemporaryFolderText(const QString& archive, const QString& folder);
 
 private:
     DocumentParser& Parser();
@@ -50,6 +59,9 @@ private:
     DocumentTableModel& m_table;
     Yield m_yield;
     std::optional<DocumentParser> m_parser;
+    qsizetype m_unreadable = 0;
+    // Why the run read nothing when it was not the documents' fault.
+    QString m_failure;
     // Rows reach the table in batches: one insertion per document would make long reads slow.
     QList<DocumentRow> m_pending;
 };

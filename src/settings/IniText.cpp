@@ -1,10 +1,8 @@
 #include "IniText.h"
 
-#include "AnsiCodec.h"
+#include "ProgramFileText.h"
 
 namespace {
-
-const QByteArray kCrLf = QByteArrayLiteral("\r\n");
 
 bool IsBlank(char c)
 {
@@ -21,14 +19,14 @@ QByteArrayView Trimmed(QByteArrayView bytes)
 }
 
 // The name of a "[name]" header line, or nothing for any other line.
-std::optional<QString> SectionOf(QByteArrayView content)
+std::optional<QByteArrayView> SectionOf(QByteArrayView content)
 {
     const QByteArrayView text = Trimmed(content);
     if (!text.startsWith('['))
         return std::nullopt;
     const qsizetype close = text.indexOf(']');
     const QByteArrayView name = close < 0 ? text.sliced(1) : text.sliced(1, close - 1);
-    return AnsiCodec::Decode(Trimmed(name));
+    return Trimmed(name);
 }
 
 // Where "=" stands in a "key=value" line; comment lines, headers and lines without "=" have none.
@@ -46,19 +44,21 @@ bool SameName(const QString& a, const QString& b)
 }
 
 // Line breaks inside a value would turn its tail into lines of their own.
-QByteArray ValueBytes(const QString& value)
+QString SingleLine(const QString& value)
 {
     QString single = value;
-    single.replace(QLatin1Char('\r'), QLatin1Char(' '))
+    return single.replace(QLatin1Char('\r'), QLatin1Char(' '))
         .replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return AnsiCodec::Encode(single);
 }
 
 } // namespace
 
-IniText::IniText(const QByteArray& bytes)
+IniText::IniText(const QByteArray& bytes) : m_encoding(ProgramFileText::Detect(bytes))
 {
-    qsizetype start = 0;
+    // The mark stays out of the first line, where it would hide a section header.
+    qsizetype start = m_encoding == ProgramFileText::Encoding::Utf8WithMark
+                          ? ProgramFileText::kByteOrderMark.size()
+                          : 0;
     while (start < bytes.size()) {
         const qsizetype lf = bytes.indexOf('\n', start);
         const qsizetype end = lf < 0 ? bytes.size() : lf;
@@ -68,11 +68,26 @@ IniText::IniText(const QByteArray& bytes)
             {bytes.mid(start, contentEnd - start), bytes.mid(contentEnd, next - contentEnd)});
         start = next;
     }
+    // Lines the program adds end as the file's first line does.
+    if (!m_lines.isEmpty() && m_lines.first().ending == "\n")
+        m_lineEnd = "\n";
+}
+
+QString IniText::Text(QByteArrayView bytes) const
+{
+    return ProgramFileText::Decode(bytes, m_encoding);
+}
+
+QByteArray IniText::Encoded(const QString& text) const
+{
+    return ProgramFileText::Encode(text, m_encoding);
 }
 
 QByteArray IniText::Bytes() const
 {
     QByteArray bytes;
+    if (m_encoding == ProgramFileText::Encoding::Utf8WithMark)
+        bytes += ProgramFileText::kByteOrderMark;
     for (const Line& line : m_lines)
         bytes += line.content + line.ending;
     return bytes;
@@ -81,8 +96,8 @@ QByteArray IniText::Bytes() const
 std::optional<qsizetype> IniText::FindSection(const QString& section) const
 {
     for (qsizetype i = 0; i < m_lines.size(); ++i) {
-        const std::optional<QString> name = SectionOf(m_lines[i].content);
-        if (name && SameName(*name, section))
+        const std::optional<QByteArrayView> name = SectionOf(m_lines[i].content);
+        if (name && SameName(Text(*name), section))
             return i;
     }
     return std::nullopt;
@@ -93,13 +108,13 @@ std::optional<qsizetype> IniText::FindKey(const QString& section, const QString&
     bool inSection = false;
     for (qsizetype i = 0; i < m_lines.size(); ++i) {
         const QByteArray& content = m_lines[i].content;
-        if (const std::optional<QString> name = SectionOf(content)) {
-            inSection = SameName(*name, section);
+        if (const std::optional<QByteArrayView> name = SectionOf(content)) {
+            inSection = SameName(Text(*name), section);
             continue;
         }
         const qsizetype equals = EqualsOf(content);
         if (inSection && equals >= 0 &&
-            SameName(AnsiCodec::Decode(Trimmed(QByteArrayView(content).first(equals))), key))
+            SameName(Text(Trimmed(QByteArrayView(content).first(equals))), key))
             return i;
     }
     return std::nullopt;
@@ -112,7 +127,7 @@ std::optional<QString> IniText::Value(const QString& section, const QString& key
         return std::nullopt;
     const QByteArrayView content = m_lines[*line].content;
     const QByteArrayView value = Trimmed(content.sliced(EqualsOf(content) + 1));
-    return AnsiCodec::Decode(value.first(std::min(value.size(), kMaxValueLength)));
+    return Text(value).left(kMaxValueLength);
 }
 
 void IniText::InsertLine(qsizetype at, const QByteArray& content)
@@ -120,8 +135,8 @@ void IniText::InsertLine(qsizetype at, const QByteArray& content)
     // A last line without a full line break (none, or a lone CR) gets one, so the new line starts
     // on a line of its own.
     if (at > 0 && !m_lines[at - 1].ending.endsWith('\n'))
-        m_lines[at - 1].ending = kCrLf;
-    m_lines.insert(at, {content, kCrLf});
+        m_lines[at - 1].ending = m_lineEnd;
+    m_lines.insert(at, {content, m_lineEnd});
 }
 
 void IniText::SetValue(const QString& section, const QString& key, const QString& value)
@@ -132,14 +147,14 @@ void IniText::SetValue(const QString& section, const QString& key, const QString
         qsizetype start = EqualsOf(target.content) + 1;
         while (start < target.content.size() && IsBlank(target.content[start]))
             ++start;
-        target.content = target.content.left(start) + ValueBytes(value);
-        target.ending = kCrLf;
+        // The line keeps its own ending, whatever the other lines have.
+        target.content = target.content.left(start) + Encoded(SingleLine(value));
         return;
     }
-    const QByteArray keyLine = AnsiCodec::Encode(key) + '=' + ValueBytes(value);
+    const QByteArray keyLine = Encoded(key) + '=' + Encoded(SingleLine(value));
     const std::optional<qsizetype> header = FindSection(section);
     if (!header) {
-        InsertLine(m_lines.size(), '[' + AnsiCodec::Encode(section) + ']');
+        InsertLine(m_lines.size(), '[' + Encoded(section) + ']');
         InsertLine(m_lines.size(), keyLine);
         return;
     }

@@ -36,6 +36,11 @@ QString ClosingTag(QStringView name)
 
 QString TagText::ReadTag(QStringView totalText, QStringView tagName)
 {
+    return TagContent(totalText, tagName).toString();
+}
+
+QStringView TagText::TagContent(QStringView totalText, QStringView tagName)
+{
     TagBuffer buffer;
     const QStringView opening = Tag(buffer, QLatin1StringView("<"), tagName);
     const qsizetype open = totalText.indexOf(opening);
@@ -52,7 +57,7 @@ QString TagText::ReadTag(QStringView totalText, QStringView tagName)
         content = content.mid(2);
     if (content.endsWith(kCrLf))
         content.chop(2);
-    return content.toString();
+    return content;
 }
 
 QString TagText::MakeTag(const QString& tagName, const QString& tagContent, double level)

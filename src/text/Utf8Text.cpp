@@ -21,6 +21,11 @@ QString Utf8Text::DecodeUTF8(QByteArrayView encoded)
         return {};
     if (!encoded.contains('%'))
         return QString::fromUtf8(encoded);
+    return QString::fromUtf8(UndoPercentEscapes(encoded));
+}
+
+QByteArray Utf8Text::UndoPercentEscapes(QByteArrayView encoded)
+{
     QByteArray bytes;
     bytes.reserve(encoded.size());
     // Runs between escapes are copied whole: documents often hold a lone "%" or two.
@@ -39,7 +44,7 @@ QString Utf8Text::DecodeUTF8(QByteArrayView encoded)
         from = percent + 3;
     }
     bytes.append(encoded.sliced(from));
-    return QString::fromUtf8(bytes);
+    return bytes;
 }
 
 QByteArray Utf8Text::EncodeUTF8(QStringView text)

@@ -16,10 +16,12 @@ namespace {
 const QString kSample = ExamplesFolder() + "/PP_7701234560_20240305_000125.xml";
 const QByteArray kDoc = "<НомерДок>1</НомерДок><СуммаДок>1.00</СуммаДок>";
 
-QString NothingFound(const QString& path)
+QString NothingFound(const QString& path, const QString& unreadable = {})
 {
-    return "Не найдено совместимых документов в '" + path + "'\n";
+    return "Не найдено совместимых документов в '" + path + "'" + unreadable + "\n";
 }
+
+const QString kOneUnreadable = QStringLiteral("; не удалось прочитать 1 файл");
 
 QString NotWritten(const QString& path)
 {
@@ -85,15 +87,15 @@ TEST(BadInput, EveryRunEndsWithItsStatusAndWritesOnlyItsOutput)
         QByteArray written = {};
         bool limited = false;
     } cases[] = {
-        {"hostile archive",
+        {"hostile archive: its link and its encrypted document could not be read",
          {"read", hostile},
-         0,
-         "Успешно прочитан 1 документ в '" + hostile + "'\n"},
-        {"archive cut in half", {"read", truncated}, 1, NothingFound(truncated)},
-        {"no archive named .zip", {"read", text}, 1, NothingFound(text)},
-        {"pipe named .xml", {"read", pipe}, 1, NothingFound(pipe)},
+         3,
+         "Успешно прочитан 1 документ в '" + hostile + "'; не удалось прочитать 2 файла\n"},
+        {"archive cut in half", {"read", truncated}, 1, NothingFound(truncated, kOneUnreadable)},
+        {"no archive named .zip", {"read", text}, 1, NothingFound(text, kOneUnreadable)},
+        {"pipe named .xml", {"read", pipe}, 1, NothingFound(pipe, kOneUnreadable)},
         {"empty column map", {"read", kSample, "--config", at("empty")}, 1, NothingFound(kSample)},
-        {"column map with LF line ends: one column, no amount",
+        {"column map with LF line ends",
          {"read", kSample, "--config", at("lf")},
          0,
          "Успешно прочитан 1 документ в '" + kSample + "'\n"},
@@ -134,6 +136,7 @@ TEST(BadInput, EveryRunEndsWithItsStatusAndWritesOnlyItsOutput)
     struct stat status {};
     ::stat(QFile::encodeName(folder).constData(), &status);
     EXPECT_EQ(status.st_mode & 07777, 0550u) << "a failed save changes nothing";
-    // LF does not end a line of the column map: its one column's names run on into the next line.
-    EXPECT_EQ(Cli({"read", kSample, "--config", at("lf")}, temp, false).out, "Номер\n\n");
+    // LF ends a line of the column map, as a Linux editor saves it.
+    EXPECT_EQ(Cli({"read", kSample, "--config", at("lf")}, temp, false).out,
+              "Номер\tСумма\n125\t15\u00A0000,50\u00A0₽\n");
 }

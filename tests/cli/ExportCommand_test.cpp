@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -90,6 +91,21 @@ TEST_F(ExportCommandTest, FailuresWriteNothingAndSayWhy)
     EXPECT_TRUE(noTemplate.err.contains("absent.txt.tpl"));
     EXPECT_TRUE(noTemplate.err.contains("Ошибка! Не удалось сохранить файл!"));
     EXPECT_FALSE(QFile::exists(Out()));
+}
+
+TEST_F(ExportCommandTest, FilesThatCouldNotBeReadEndInStatusThreeAfterTheExport)
+{
+    const QString folder = dir.filePath("in");
+    QDir().mkpath(folder);
+    ASSERT_TRUE(QFile::copy(kSample, folder + "/a.xml"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(folder + "/pipe.xml").constData(), 0600), 0);
+    const CliRun run = Cli({"export", folder, "--template", "Мой шаблон.txt.tpl", "--out", Out(),
+                            "--config", dir.path(), "--date", "2024-03-05"});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.err, "Успешно прочитан 1 документ в '" + folder +
+                           "'; не удалось прочитать 1 файл\nДокумент успешно сохранен в '" + Out() +
+                           "'\n");
+    EXPECT_TRUE(Contents(Out()).startsWith("05.03.2024"));
 }
 
 TEST(ExportCommand, UsageErrors)

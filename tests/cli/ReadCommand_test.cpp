@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -131,4 +132,37 @@ TEST(ReadCommand, ReadsTheOwnDocumentsOfAFolderOrTheTopOfAnArchive)
     EXPECT_EQ(Numbers(own.out), QStringList({"1", "2", "3"}));
     EXPECT_EQ(own.err, "Успешно прочитано 3 документа в '" + built + "'\n");
     EXPECT_EQ(FolderTree(root.path()), QStringList({"Pack.ZIP", "temp/"}));
+}
+
+TEST(ReadCommand, FilesThatCouldNotBeReadEndInStatusThreeAfterTheRest)
+{
+    QTemporaryDir root;
+    const QString folder = root.filePath("in");
+    WriteTestFile(folder + "/a.xml", Doc("1"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(folder + "/pipe.xml").constData(), 0600), 0);
+    // A temporary folder on a full disk: the large document cannot be extracted.
+    const QString zip = root.filePath("a.zip");
+    ASSERT_TRUE(
+        WriteZip(zip, {{"a.xml", Doc("1")}, {"large.xml", Doc("2") + QByteArray(8192, ' ')}}));
+    const QString temp = root.filePath("temp");
+    QDir().mkpath(temp);
+    const struct {
+        CliRun run;
+        int status;
+        QString err;
+    } cases[] = {
+        {Cli({"read", folder}), 3,
+         "Успешно прочитан 1 документ в '" + folder + "'; не удалось прочитать 1 файл\n"},
+        {Cli({"read", zip}, temp, true), 3,
+         "Успешно прочитан 1 документ в '" + zip + "'; не удалось прочитать 1 файл\n"},
+        {Cli({"read", folder + "/pipe.xml"}), 1,
+         "Не найдено совместимых документов в '" + folder +
+             "/pipe.xml'; не удалось прочитать 1 файл\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.run.status, c.status) << c.err.toStdString();
+        EXPECT_EQ(Numbers(c.run.out), c.status == 3 ? QStringList("1") : QStringList());
+        EXPECT_EQ(c.run.err, c.err);
+    }
+    EXPECT_EQ(FolderTree(temp), QStringList());
 }

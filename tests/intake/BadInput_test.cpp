@@ -173,6 +173,11 @@ TEST_F(BadInputTest, BrokenDocumentsAreReadByTheRules)
         {"Windows-1251",
          "<Amount>12.5</Amount><PayerName>" + AnsiCodec::Encode(u"ООО «Ромашка»") + "</PayerName>",
          {"", "", "12,50\u00A0₽", QString(3, QChar(0xFFFD)) + " " + QString(9, QChar(0xFFFD))}},
+        {"Windows-1251 as declared",
+         AnsiCodec::Encode(
+             u"<?xml version=\"1.0\" encoding=\"windows-1251\"?><НомерДок>7</НомерДок>"
+             u"<СуммаДок>1</СуммаДок><НаимПлат>ООО «Ромашка»</НаимПлат>"),
+         {"7", "", "1,00\u00A0₽", "ООО «Ромашка»"}},
         {"50 MB", large, {"50", "", "50,00\u00A0₽", ""}},
     };
     for (const auto& c : cases) {
@@ -278,6 +283,23 @@ long PeakKilobytes()
 
 constexpr zip_uint64_t kBombSize = 400u << 20;
 
+// 4 MB that open every plain element of the shipped columns and close none of them but one at the
+// end: each column's value would run from its element to that end.
+QByteArray Unclosed()
+{
+    ColumnMap map;
+    map.Load(QStringLiteral(VYPISKA_SOURCE_DIR "/config"));
+    QByteArray bytes;
+    for (const DocumentColumn& column : map.Columns()) {
+        for (const QString& name : column.tagString.split(';').mid(1)) {
+            if (!name.contains('/') && !name.contains('@'))
+                bytes += "<" + name.toUtf8() + ">";
+        }
+    }
+    bytes += QByteArray(4 << 20, 'x');
+    return bytes + "</x>";
+}
+
 } // namespace
 
 TEST_F(BadInputTest, HugeContentNeverReachesMemoryOrStaysOnDisk)
@@ -292,11 +314,24 @@ TEST_F(BadInputTest, HugeContentNeverReachesMemoryOrStaysOnDisk)
     // A document far larger than any payment document, without taking the disk space.
     const QString huge = WriteTestFile(In("huge.xml"), Doc(1));
     ASSERT_EQ(::truncate(QFile::encodeName(huge).constData(), 200 << 20), 0);
+    // Values are cut, so rows stay small however much of the document they would take.
+    const QByteArray unclosed = Unclosed();
+    const QString open = WriteTestFile(In("open.xml"), unclosed);
+    const QString opens = In("opens.zip");
+    ASSERT_TRUE(WriteZip(opens, {{"1.xml", unclosed}, {"2.xml", unclosed}, {"3.xml", unclosed}}));
+    // Unclosed elements that only paths could find: the reader gives up on the text.
+    const QString paths = WriteTestFile(In("paths.xml"), "<PayDocRu><Data><Sum>1</Sum><Payer>" +
+                                                             QByteArray(4 << 20, 'x') + "</x>");
 
     const struct {
         QString path;
         QStringList rows;
-    } cases[] = {{bomb, {"ok.xml"}}, {liar, {"ok.xml"}}, {huge, {}}};
+    } cases[] = {{bomb, {"ok.xml"}},
+                 {liar, {"ok.xml"}},
+                 {huge, {}},
+                 {open, {"open.xml"}},
+                 {opens, {"1.xml", "2.xml", "3.xml"}},
+                 {paths, {}}};
     for (const auto& c : cases) {
         const QStringList before = FolderTree(root.path());
         const long peak = PeakKilobytes();

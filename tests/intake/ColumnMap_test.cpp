@@ -26,7 +26,7 @@ TEST(ColumnMap, ParsesCaptionsAndTagStrings)
         {"Номер=Номер;DOC_NUM\r\n\r\n  Дата = Дата;DOC_DATE  \r\n",
          {"Номер|Номер;DOC_NUM", "Дата|Дата;DOC_DATE"}},
         {"Итого=Сумма;SUM=X", {"Итого|Сумма;SUM"}},
-        {"A=a;x\nB=b;y", {"A|a;x\nB"}},
+        {"A=a;x\nB=b;y\r\r\nC=c\n", {"A|a;x", "B|b;y\r", "C|c"}},
         {"", {}},
         {"   \r\n \r\n", {}},
         {"\t\r\nA=a", {"\t|", "A|a"}},
@@ -46,11 +46,16 @@ TEST(ColumnMap, LoadsWindows1251AndNamesAMissingFile)
     EXPECT_TRUE(map.Columns().isEmpty());
     EXPECT_EQ(map.errorString(), QStringLiteral("Не найден файл столбцов '%1'").arg(dir.filePath("TAG.INI")));
 
-    WriteTestFile(dir.filePath("TAG.INI"), AnsiCodec::Encode(u"Сумма документа = Сумма;SUMMA;SUM_DOC\r\n"));
-    ASSERT_TRUE(map.Load(dir.path()));
-    ASSERT_EQ(map.Columns().size(), 1);
-    EXPECT_EQ(map.Columns()[0].caption, QStringLiteral("Сумма документа"));
-    EXPECT_EQ(map.Columns()[0].tagString, QStringLiteral("Сумма;SUMMA;SUM_DOC"));
+    // As shipped, and as a Linux text editor saves it: UTF-8, with or without its mark, LF.
+    const QString line = QStringLiteral("Сумма документа = Сумма;SUMMA;SUM_DOC");
+    for (const QByteArray& bytes : {AnsiCodec::Encode(line + "\r\n"), (line + "\n").toUtf8(),
+                                    "\xEF\xBB\xBF" + (line + "\n").toUtf8()}) {
+        WriteTestFile(dir.filePath("TAG.INI"), bytes);
+        ASSERT_TRUE(map.Load(dir.path()));
+        ASSERT_EQ(map.Columns().size(), 1);
+        EXPECT_EQ(map.Columns()[0].caption, QStringLiteral("Сумма документа"));
+        EXPECT_EQ(map.Columns()[0].tagString, QStringLiteral("Сумма;SUMMA;SUM_DOC"));
+    }
 }
 
 TEST(ColumnMap, TheShippedMapHasTheDocumentColumns)
@@ -59,5 +64,6 @@ TEST(ColumnMap, TheShippedMapHasTheDocumentColumns)
     ASSERT_TRUE(map.Load(QStringLiteral(VYPISKA_SOURCE_DIR "/config")));
     ASSERT_GE(map.Columns().size(), 10);
     EXPECT_EQ(map.Columns()[0].caption, QStringLiteral("Номер"));
-    EXPECT_EQ(map.Columns()[2].tagString, QStringLiteral("Сумма;СуммаДок;Amount"));
+    EXPECT_EQ(map.Columns()[2].tagString,
+              QStringLiteral("Сумма;СуммаДок;Amount;Data/Sum;ED101@Sum*0.01;AccDoc@docSum"));
 }

@@ -22,6 +22,21 @@ TEST(PluralSuffix, FollowsRussianGrammarForEveryCount)
         EXPECT_EQ(ReadCycle::SuccessText(c.count, QStringLiteral("p")), QString::fromUtf8(c.text)) << c.count;
 }
 
+TEST(PluralSuffix, FilesThatCouldNotBeReadTakeTheNounEndings)
+{
+    const struct {
+        qint64 count;
+        const char* text;
+    } cases[] = {
+        {1, "прочитать 1 файл"},       {2, "прочитать 2 файла"},  {5, "прочитать 5 файлов"},
+        {11, "прочитать 11 файлов"},   {21, "прочитать 21 файл"}, {84, "прочитать 84 файла"},
+        {111, "прочитать 111 файлов"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ReadCycle::SuccessText(16, "p", c.count),
+                  "Успешно прочитано 16 документов в 'p'; не удалось " + QString::fromUtf8(c.text));
+}
+
 TEST(PluralSuffix, KindOneGivesThePluralOfSavedDocuments)
 {
     EXPECT_EQ(PluralSuffix(QStringLiteral("Документ"), 1, 1), QStringLiteral("Документ"));
