@@ -200,7 +200,7 @@ void ExportRenderer::Append(const TemplateSection& section, int row, quint8 side
             text += piece.text;
             break;
         case TemplatePiece::Kind::Column:
-            text += Cell(row, piece.column);
+            text += piece.asAmount ? AmountCell(row, piece.column) : Cell(row, piece.column);
             break;
         case TemplatePiece::Kind::Condition: {
             const bool holds = piece.test == TestKind::Debit ? (side & DebitSide) != 0
@@ -225,4 +225,12 @@ const QString& ExportRenderer::Cell(int row, int column)
         m_cellRows[column] = row;
     }
     return m_cells[column];
+}
+
+QString ExportRenderer::AmountCell(int row, int column) const
+{
+    const QString value = m_table.ExportValue(row, column);
+    const std::optional<ExactAmount> amount = ExactAmount::Read(value, m_formatter.Symbols());
+    return ValueEscape::Apply(
+        amount ? amount->Text(m_formats.decimalSeparator, 2) : m_formatter.Text(value), m_formats);
 }

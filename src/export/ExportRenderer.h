@@ -34,6 +34,7 @@ private:
     QString StampText(StampKind stamp) const;
     void Append(const TemplateSection& section, int row, quint8 side, QString& text);
     const QString& Cell(int row, int column);
+    QString AmountCell(int row, int column) const;
 
     const DocumentTableModel& m_table;
     ExportContext m_context;

@@ -22,6 +22,8 @@ struct TemplatePiece {
     QString text;
     /// The column of a Column piece, of a Total over a column, or of a HasValue test.
     int column = -1;
+    /// For a Column: the value written as an amount with at least two decimals when it is one.
+    bool asAmount = false;
     StampKind stamp = StampKind::MakeDate;
     TotalKind total = TotalKind::Count;
     TestKind test = TestKind::Debit;

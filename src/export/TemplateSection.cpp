@@ -113,7 +113,7 @@ bool TemplateSection::TakeDirective(QStringView body)
     const qsizetype space = words.indexOf(QLatin1Char(' '));
     const QString word = words.left(space).toLower();
     const QStringView argument = space < 0 ? QStringView() : QStringView(words).mid(space + 1);
-    if (TakeTotal(word, argument) || TakeCondition(word, argument))
+    if (TakeTotal(word, argument) || TakeCondition(word, argument) || TakeAmount(word, argument))
         return true;
     Report(QLatin1String("{=") + words + QLatin1Char('}'));
     return false;
@@ -175,6 +175,20 @@ bool TemplateSection::TakeCondition(const QString& word, QStringView argument)
                  (argument.isEmpty() ? QString() : QLatin1Char(' ') + argument.toString()) +
                  QLatin1Char('}');
     m_open.append(m_pieces.size());
+    Add(piece);
+    return true;
+}
+
+bool TemplateSection::TakeAmount(const QString& word, QStringView argument)
+{
+    if (m_kind != SectionKind::Document || word != QLatin1String("amount"))
+        return false;
+    TemplatePiece piece;
+    piece.kind = TemplatePiece::Kind::Column;
+    piece.column = m_names.Find(argument);
+    piece.asAmount = true;
+    if (piece.column < 0)
+        return false;
     Add(piece);
     return true;
 }

@@ -13,9 +13,9 @@ enum class SectionKind { Header, Document, Footer };
 /// A template section cut once into pieces, so that every value is inserted once and literally
 /// and never searched for placeholders again. The header fills {MakeDate}, {MakeTime} and {ACC},
 /// the document block one {name} per name of a column; every section takes the directives
-/// written "{=" word [argument] "}" (the document block also the conditions {=debit},
-/// {=credit}, {=if name} up to {=end}). A name is matched in any letter case; anything else in
-/// braces stays as it is written.
+/// written "{=" word [argument] "}" (the document block also {=amount name} and the conditions
+/// {=debit}, {=credit}, {=if name} up to {=end}). A name is matched in any letter case; anything
+/// else in braces stays as it is written.
 class TemplateSection {
 public:
     TemplateSection(QStringView text, SectionKind kind, const ColumnNames& names);
@@ -31,6 +31,7 @@ private:
     bool TakeDirective(QStringView body);
     bool TakeTotal(const QString& word, QStringView argument);
     bool TakeCondition(const QString& word, QStringView argument);
+    bool TakeAmount(const QString& word, QStringView argument);
     void AddText(QStringView text);
     void Add(const TemplatePiece& piece);
     void Report(const QString& text);

@@ -218,6 +218,11 @@ TEST_F(ExportTest, DirectivesFigureOverTheCheckedDocumentsInTheOrderGiven)
          "\r\n:ДК+x;\r\n06.03.2024:Д;\r\n07.03.2024:К+{Дата}{=count};\r\n"
          "05.03.2024:;\r\n4 05.03.2024",
          {}},
+        {"amounts with two decimals at least, other values as they are",
+         "<document>{=amount Сумма}|{=amount Дата}</document>",
+         {0, 2, 4},
+         "\r\n1234.56|05.03.2024\r\n9.50|06.03.2024\r\n0.25|\r\n",
+         {}},
         {"what nothing fills stays as written and is reported",
          "<header>{Сумма}{=sum Нет}{=debit}</header><document>{KPP}{MakeDate}{=if}{=end}"
          "{ {a b}{=min}{=credit}</document><footer>{=count 1 2}{=closing Сумма}</footer>",
