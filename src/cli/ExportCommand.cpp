@@ -73,15 +73,15 @@ int ExportCommand(const QStringList& arguments)
     }
 
     const QString out = line.Option(QStringLiteral("out"));
-    QString error;
-    if (!RenderExport(out, table,
+    ExportOutcome outcome;
+    if (!RenderExport(out, table, ReadingOrder(table),
                       TemplatePath(line.Option(QStringLiteral("template")), configFolder),
-                      *timestamp, INIStorage(configFolder), &error)) {
-        ConsoleOutput::Error(error);
+                      *timestamp, INIStorage(configFolder), outcome)) {
+        ConsoleOutput::Error(outcome.errorString);
         ConsoleOutput::Err(TemplateList::FailureMessage().text + QLatin1Char('\n'));
         return 1;
     }
-    ConsoleOutput::Err(TemplateList::SuccessMessage(table.rowCount(), out).text +
+    ConsoleOutput::Err(TemplateList::SuccessMessage(table.rowCount(), out, outcome).text +
                        QLatin1Char('\n'));
     return 0;
 }
