@@ -4,6 +4,7 @@
 #include "ExportRenderer.h"
 #include "ExportTemplate.h"
 #include "INIStorage.h"
+#include "OpeningBalance.h"
 #include "ReplaceFile.h"
 
 #include <numeric>
@@ -41,9 +42,7 @@ bool RenderExport(const QString& outputPath, const DocumentTableModel& table,
     }
     const ExportContext context{
         timestamp, settings.ReadVal(1, QStringLiteral("ACC"), QString()).toString().trimmed(),
-        settings.ReadVal(1, QStringLiteral("OpeningBalance"), QStringLiteral("0.00"))
-            .toString()
-            .trimmed()};
+        ReadOpeningBalance(settings)};
     return ReplaceFile(outputPath, RenderExportBytes(exportTemplate, table, rows, context, outcome),
                        &outcome.errorString);
 }
