@@ -7,6 +7,7 @@
 #include "RenderExport.h"
 #include "TemplateList.h"
 
+#include <QAbstractProxyModel>
 #include <QDateTimeEdit>
 #include <QDir>
 #include <QFileDialog>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
+#include <QTreeView>
 
 SaveCommand::SaveCommand(Form1& form, const INIStorage& settings, const QString& configFolder)
     : QObject(&form), m_form(form), m_settings(settings), m_configFolder(configFolder),
@@ -56,13 +58,14 @@ std::unique_ptr<QFileDialog> SaveCommand::CreateDialog(const TemplateList& templ
 
 bool SaveCommand::SaveTo(const QString& out, const QString& templatePath)
 {
-    if (!RenderExport(out, *m_form.Table(), templatePath, m_form.DTPicker1->dateTime(),
-                      m_settings)) {
-        m_form.ShowStatusText(TemplateList::FailureMessage());
+    ExportOutcome outcome;
+    if (!RenderExport(out, *m_form.Table(), ShownOrder(), templatePath,
+                      m_form.DTPicker1->dateTime(), m_settings, outcome)) {
+        m_form.ShowStatusText(TemplateList::FailureMessage(outcome.errorString));
         return false;
     }
-    m_form.ShowStatusText(
-        TemplateList::SuccessMessage(m_form.Table()->rowCount(), QDir::toNativeSeparators(out)));
+    m_form.ShowStatusText(TemplateList::SuccessMessage(m_form.Table()->rowCount(),
+                                                       QDir::toNativeSeparators(out), outcome));
     if (m_form.mnuOpenAfter->isChecked())
         m_showFile(out);
     return true;
@@ -90,6 +93,18 @@ void SaveCommand::DropTimeOfDay(const QDateTime& value)
         m_form.DTPicker1->setDateTime(QDateTime(value.date(), QTime(0, 0)));
 }
 
+QList<int> SaveCommand::ShownOrder() const
+{
+    const auto* shown = qobject_cast<const QAbstractProxyModel*>(m_form.List->model());
+    if (!shown || shown->sourceModel() != m_form.Table())
+        return ReadingOrder(*m_form.Table());
+    QList<int> rows;
+    rows.reserve(shown->rowCount());
+    for (int row = 0; row < shown->rowCount(); ++row)
+        rows.append(shown->mapToSource(shown->index(row, 0)).row());
+    return rows;
+}
+
 QString SaveCommand::InputFolder() const
 {
     const QString input = m_form.TxtFileIn->text();
@@ -98,4 +113,3 @@ QString SaveCommand::InputFolder() const
         return QString();
     return info.isDir() ? info.absoluteFilePath() : info.absolutePath();
 }
-
