@@ -34,7 +34,16 @@ QString Undecorated(QStringView text, const NumberSymbols& symbols)
 
 std::optional<ExactAmount> ExactAmount::Read(QStringView text, const NumberSymbols& symbols)
 {
-    const QString rest = Undecorated(text, symbols);
+    // Most amounts carry no decoration and are read where they stand.
+    const bool plain = std::all_of(text.begin(), text.end(), [](QChar c) {
+        return IsDigit(c) || c == QLatin1Char('.') || c == QLatin1Char(',') ||
+               c == QLatin1Char('-') || c == QLatin1Char('+');
+    });
+    return plain ? ReadPlain(text) : ReadPlain(Undecorated(text, symbols));
+}
+
+std::optional<ExactAmount> ExactAmount::ReadPlain(QStringView rest)
+{
     qsizetype at = 0;
     const bool negative = !rest.isEmpty() && rest[0] == QLatin1Char('-');
     if (!rest.isEmpty() && (rest[0] == QLatin1Char('-') || rest[0] == QLatin1Char('+')))
@@ -97,20 +106,24 @@ QString ExactAmount::Text(QStringView separator, int minDecimals) const
 {
     __extension__ using Unsigned = unsigned __int128;
     Unsigned magnitude = m_units < 0 ? Unsigned(0) - Unsigned(m_units) : Unsigned(m_units);
-    QString digits;
+    // The digits from the last one back, at least one before the decimals read.
+    char16_t digits[48];
+    int count = 0;
     do {
-        digits.prepend(QLatin1Char(char('0' + int(magnitude % 10))));
+        digits[count++] = char16_t(u'0' + int(magnitude % 10));
         magnitude /= 10;
-    } while (magnitude > 0);
-    if (digits.size() <= m_scale)
-        digits = digits.rightJustified(m_scale + 1, QLatin1Char('0'));
+    } while (magnitude > 0 || count <= m_scale);
     const int decimals = std::max(m_scale, minDecimals);
-    digits += QString(decimals - m_scale, QLatin1Char('0'));
-    QString text = m_units < 0 ? QStringLiteral("-") : QString();
-    text += QStringView(digits).left(digits.size() - decimals);
-    if (decimals > 0) {
-        text += separator;
-        text += QStringView(digits).right(decimals);
-    }
-    return text;
+    QString text;
+    text.reserve(count + decimals - m_scale + separator.size() + 1);
+    if (m_units < 0)
+        text += QLatin1Char('-');
+    for (int i = count - 1; i >= m_scale; --i)
+        text += QChar(digits[i]);
+    if (decimals == 0)
+        return text;
+    text += separator;
+    for (int i = m_scale - 1; i >= 0; --i)
+        text += QChar(digits[i]);
+    return text + QString(decimals - m_scale, QLatin1Char('0'));
 }

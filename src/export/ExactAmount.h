@@ -31,6 +31,7 @@ private:
     __extension__ using Wide = __int128;
 
     ExactAmount(Wide units, int scale) : m_units(units), m_scale(scale) {}
+    static std::optional<ExactAmount> ReadPlain(QStringView rest);
     static std::optional<Wide> Scaled(Wide units, int by);
 
     Wide m_units = 0;

@@ -1,33 +1,11 @@
 #include "ExportRenderer.h"
 
-#include "AnsiCodec.h"
+#include "AnsiOutput.h"
 #include "DocumentTableModel.h"
 #include "ExportTemplate.h"
 #include "ValueEscape.h"
 
 namespace {
-
-// Appends the text in Windows-1251, one "?" for each character the code page lacks (a pair of
-// surrogates is one character); returns how many there were.
-qsizetype AppendAnsi(QByteArray& bytes, QStringView text)
-{
-    qsizetype replaced = 0;
-    const qsizetype start = bytes.size();
-    bytes.resize(start + text.size());
-    char* out = bytes.data() + start;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        const unsigned char code = AnsiCodec::Code(c);
-        *out++ = char(code);
-        if (code != '?' || c == QLatin1Char('?'))
-            continue;
-        ++replaced;
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
-    }
-    bytes.resize(out - bytes.constData());
-    return replaced;
-}
 
 bool IsAccountPiece(const TemplatePiece& piece)
 {
@@ -73,7 +51,7 @@ ExportRenderer::ExportRenderer(const ExportTemplate& exportTemplate,
       m_footer(exportTemplate.Footer(), SectionKind::Footer, m_names),
       m_payerColumn(DeclaredColumn(m_names, m_formats.payerAccount)),
       m_payeeColumn(DeclaredColumn(m_names, m_formats.payeeAccount)), m_cells(table.columnCount()),
-      m_cellRows(table.columnCount(), -1)
+      m_amountCells(table.columnCount())
 {
 }
 
@@ -93,22 +71,16 @@ QByteArray ExportRenderer::Render(const QList<int>& rows, ExportOutcome& outcome
     for (TemplateSection* section : {&m_header, &m_document, &m_footer})
         Resolve(*section, totals);
 
-    QByteArray bytes;
-    bytes.reserve(checked.size() * (m_document.Pieces().size() * 24 + 2) + 4096);
-    QString text;
-    Append(m_header, -1, NoSide, text);
-    outcome.replacedCharacters += AppendAnsi(bytes, text);
-    bytes += "\r\n";
+    AnsiOutput output(checked.size() * (m_document.Pieces().size() * 24 + 2) + 4096);
+    Append(m_header, -1, NoSide, output);
+    output.Append(QByteArrayView("\r\n"));
     for (qsizetype i = 0; i < checked.size(); ++i) {
-        text.clear();
-        Append(m_document, checked[i], sides[i], text);
-        outcome.replacedCharacters += AppendAnsi(bytes, text);
-        bytes += "\r\n";
+        Append(m_document, checked[i], sides[i], output);
+        output.Append(QByteArrayView("\r\n"));
     }
-    text.clear();
-    Append(m_footer, -1, NoSide, text);
-    outcome.replacedCharacters += AppendAnsi(bytes, text);
-    return bytes;
+    Append(m_footer, -1, NoSide, output);
+    outcome.replacedCharacters = output.Replaced();
+    return output.Take();
 }
 
 QList<int> ExportRenderer::CheckedRows(const QList<int>& rows) const
@@ -171,9 +143,14 @@ void ExportRenderer::Resolve(TemplateSection& section, const ExportTotals& total
             piece.text = ValueEscape::Apply(StampText(piece.stamp), m_formats);
         else if (piece.kind == TemplatePiece::Kind::Total)
             piece.text = ValueEscape::Apply(totals.Text(piece), m_formats);
-        else
+        else if (piece.kind != TemplatePiece::Kind::Text)
             continue;
         piece.kind = TemplatePiece::Kind::Text;
+        // Encoded once: a document block's text is the same for every row.
+        AnsiOutput encoded(piece.text.size());
+        encoded.Append(piece.text);
+        piece.replaced = encoded.Replaced();
+        piece.bytes = encoded.Take();
     }
 }
 
@@ -190,23 +167,24 @@ QString ExportRenderer::StampText(StampKind stamp) const
     return {};
 }
 
-void ExportRenderer::Append(const TemplateSection& section, int row, quint8 side, QString& text)
+void ExportRenderer::Append(const TemplateSection& section, int row, quint8 side,
+                            AnsiOutput& output)
 {
     const QList<TemplatePiece>& pieces = section.Pieces();
     for (qsizetype i = 0; i < pieces.size(); ++i) {
         const TemplatePiece& piece = pieces[i];
         switch (piece.kind) {
         case TemplatePiece::Kind::Text:
-            text += piece.text;
+            output.Append(piece.bytes, piece.replaced);
             break;
         case TemplatePiece::Kind::Column:
-            text += piece.asAmount ? AmountCell(row, piece.column) : Cell(row, piece.column);
+            output.Append(CellAt(row, piece.column, piece.asAmount));
             break;
         case TemplatePiece::Kind::Condition: {
             const bool holds = piece.test == TestKind::Debit ? (side & DebitSide) != 0
                                : piece.test == TestKind::Credit
                                    ? (side & CreditSide) != 0
-                                   : !Cell(row, piece.column).isEmpty();
+                                   : !CellAt(row, piece.column, false).isEmpty();
             if (!holds)
                 i = piece.end;
             break;
@@ -217,20 +195,23 @@ void ExportRenderer::Append(const TemplateSection& section, int row, quint8 side
     }
 }
 
-const QString& ExportRenderer::Cell(int row, int column)
+const QString& ExportRenderer::CellAt(int row, int column, bool asAmount)
 {
-    if (m_cellRows[column] != row) {
-        m_cells[column] =
-            ValueEscape::Apply(m_formatter.Text(m_table.ExportValue(row, column)), m_formats);
-        m_cellRows[column] = row;
+    Cell& cell = asAmount ? m_amountCells[column] : m_cells[column];
+    if (cell.row != row) {
+        cell.row = row;
+        cell.text = CellText(row, column, asAmount);
     }
-    return m_cells[column];
+    return cell.text;
 }
 
-QString ExportRenderer::AmountCell(int row, int column) const
+QString ExportRenderer::CellText(int row, int column, bool asAmount) const
 {
     const QString value = m_table.ExportValue(row, column);
-    const std::optional<ExactAmount> amount = ExactAmount::Read(value, m_formatter.Symbols());
-    return ValueEscape::Apply(
-        amount ? amount->Text(m_formats.decimalSeparator, 2) : m_formatter.Text(value), m_formats);
+    if (asAmount) {
+        if (const std::optional<ExactAmount> amount =
+                ExactAmount::Read(value, m_formatter.Symbols()))
+            return ValueEscape::Apply(amount->Text(m_formats.decimalSeparator, 2), m_formats);
+    }
+    return ValueEscape::Apply(m_formatter.Text(value), m_formats);
 }

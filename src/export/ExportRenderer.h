@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QList>
 
+class AnsiOutput;
 class DocumentTableModel;
 class ExportTemplate;
 
@@ -32,9 +33,15 @@ private:
     void Report(ExportOutcome& outcome) const;
     void Resolve(TemplateSection& section, const ExportTotals& totals) const;
     QString StampText(StampKind stamp) const;
-    void Append(const TemplateSection& section, int row, quint8 side, QString& text);
-    const QString& Cell(int row, int column);
-    QString AmountCell(int row, int column) const;
+    void Append(const TemplateSection& section, int row, quint8 side, AnsiOutput& output);
+
+    /// A value of one row, formatted and escaped.
+    struct Cell {
+        int row = -1;
+        QString text;
+    };
+    const QString& CellAt(int row, int column, bool asAmount);
+    QString CellText(int row, int column, bool asAmount) const;
 
     const DocumentTableModel& m_table;
     ExportContext m_context;
@@ -46,8 +53,8 @@ private:
     TemplateSection m_footer;
     int m_payerColumn = -1;
     int m_payeeColumn = -1;
-    // The escaped text of each column for the row last asked about: a value named twice in the
-    // block is formatted once.
-    QList<QString> m_cells;
-    QList<int> m_cellRows;
+    // Each column's value for the row last asked about, plain and as an amount: a value named
+    // twice in the block is formatted, escaped and encoded once.
+    QList<Cell> m_cells;
+    QList<Cell> m_amountCells;
 };

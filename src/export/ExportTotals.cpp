@@ -5,17 +5,18 @@
 
 namespace {
 
-// The position of the smallest key, or of the largest one when latest; the first of equals.
+// The positions of the smallest and of the largest key; the first of equals.
 template <typename Key, typename Compare>
-qsizetype IndexOfExtreme(const QList<Key>& keys, bool latest, Compare compare)
+std::pair<qsizetype, qsizetype> IndexesOfExtremes(const QList<Key>& keys, Compare compare)
 {
-    qsizetype best = 0;
+    std::pair<qsizetype, qsizetype> extremes(0, 0);
     for (qsizetype i = 1; i < keys.size(); ++i) {
-        const int order = compare(keys[i], keys[best]);
-        if (latest ? order > 0 : order < 0)
-            best = i;
+        if (compare(keys[i], keys[extremes.first]) < 0)
+            extremes.first = i;
+        if (compare(keys[i], keys[extremes.second]) > 0)
+            extremes.second = i;
     }
-    return best;
+    return extremes;
 }
 
 } // namespace
@@ -28,6 +29,24 @@ ExportTotals::ExportTotals(const DocumentTableModel& table, const QList<int>& ro
 }
 
 QString ExportTotals::Text(const TemplatePiece& piece) const
+{
+    const QPair<int, int> key(int(piece.total), piece.column);
+    if (piece.column < 0)
+        return Figure(piece);
+    const auto known = m_figures.constFind(key);
+    if (known != m_figures.constEnd())
+        return *known;
+    if (piece.total == TotalKind::Min || piece.total == TotalKind::Max) {
+        // Both come from one pass over the column.
+        const auto [earliest, latest] = Extremes(piece.column);
+        m_figures.insert({int(TotalKind::Min), piece.column}, earliest);
+        m_figures.insert({int(TotalKind::Max), piece.column}, latest);
+        return piece.total == TotalKind::Min ? earliest : latest;
+    }
+    return *m_figures.insert(key, Figure(piece));
+}
+
+QString ExportTotals::Figure(const TemplatePiece& piece) const
 {
     switch (piece.total) {
     case TotalKind::Count:
@@ -46,7 +65,7 @@ QString ExportTotals::Text(const TemplatePiece& piece) const
         return AmountText(Closing(piece.column));
     case TotalKind::Min:
     case TotalKind::Max:
-        return Extreme(piece.column, piece.total == TotalKind::Max);
+        break;
     }
     return {};
 }
@@ -89,7 +108,7 @@ std::optional<ExactAmount> ExportTotals::Closing(int column) const
     return received ? received->Minus(*debits) : std::nullopt;
 }
 
-QString ExportTotals::Extreme(int column, bool latest) const
+std::pair<QString, QString> ExportTotals::Extremes(int column) const
 {
     QStringList values;
     for (const int row : m_rows) {
@@ -103,26 +122,31 @@ QString ExportTotals::Extreme(int column, bool latest) const
     QList<QDateTime> dates;
     QList<ExactAmount> numbers;
     for (const QString& value : std::as_const(values)) {
-        if (const std::optional<QDateTime> date = ValueFormatter::DateOf(value))
-            dates.append(*date);
-        if (const std::optional<ExactAmount> number =
-                ExactAmount::Read(value, m_formatter.Symbols()))
-            numbers.append(*number);
+        const std::optional<QDateTime> date = ValueFormatter::DateOf(value);
+        if (!date)
+            break;
+        dates.append(*date);
     }
-    qsizetype best = 0;
+    for (qsizetype i = 0; i < values.size() && dates.size() < values.size(); ++i) {
+        const std::optional<ExactAmount> number =
+            ExactAmount::Read(values[i], m_formatter.Symbols());
+        if (!number)
+            break;
+        numbers.append(*number);
+    }
+    std::pair<qsizetype, qsizetype> extremes;
     if (dates.size() == values.size()) {
-        best = IndexOfExtreme(dates, latest, [](const QDateTime& a, const QDateTime& b) {
+        extremes = IndexesOfExtremes(dates, [](const QDateTime& a, const QDateTime& b) {
             return a < b ? -1 : b < a ? 1 : 0;
         });
     } else if (numbers.size() == values.size()) {
-        best = IndexOfExtreme(numbers, latest, [](const ExactAmount& a, const ExactAmount& b) {
-            return a.Compare(b);
-        });
+        extremes = IndexesOfExtremes(
+            numbers, [](const ExactAmount& a, const ExactAmount& b) { return a.Compare(b); });
     } else {
-        best = IndexOfExtreme(values, latest,
-                              [](const QString& a, const QString& b) { return a.compare(b); });
+        extremes = IndexesOfExtremes(
+            values, [](const QString& a, const QString& b) { return a.compare(b); });
     }
-    return m_formatter.Text(values[best]);
+    return {m_formatter.Text(values[extremes.first]), m_formatter.Text(values[extremes.second])};
 }
 
 QString ExportTotals::AmountText(const std::optional<ExactAmount>& amount) const

@@ -4,6 +4,7 @@
 #include "TemplatePiece.h"
 #include "ValueFormatter.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -33,12 +34,17 @@ public:
 private:
     std::optional<ExactAmount> Sum(int column, quint8 side) const;
     std::optional<ExactAmount> Closing(int column) const;
-    QString Extreme(int column, bool latest) const;
+    /// The earliest and the latest value of the column.
+    std::pair<QString, QString> Extremes(int column) const;
     QString AmountText(const std::optional<ExactAmount>& amount) const;
+
+    QString Figure(const TemplatePiece& piece) const;
 
     const DocumentTableModel& m_table;
     QList<int> m_rows;
     QList<quint8> m_sides;
     const ValueFormatter& m_formatter;
     ExactAmount m_opening;
+    // What each total over a column came to: a template may write the same one several times.
+    mutable QHash<QPair<int, int>, QString> m_figures;
 };

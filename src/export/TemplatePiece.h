@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +21,10 @@ struct TemplatePiece {
     Kind kind = Kind::Text;
     /// The text of a Text piece; what a Stamp or Total piece writes once it is worked out.
     QString text;
+    /// The text in Windows-1251, made once per export, and how many of its characters the code
+    /// page lacks.
+    QByteArray bytes;
+    qsizetype replaced = 0;
     /// The column of a Column piece, of a Total over a column, or of a HasValue test.
     int column = -1;
     /// For a Column: the value written as an amount with at least two decimals when it is one.

@@ -64,6 +64,11 @@ QString ValueFormatter::Text(const QVariant& value) const
     }
 }
 
+QString ValueFormatter::Text(const QString& value) const
+{
+    return TextCleanup::TrimSpaces(PlainText(value));
+}
+
 QString ValueFormatter::PlainText(const QString& value) const
 {
     // Plain digits need no rule: they are a number that no replacement changes.
@@ -84,7 +89,8 @@ std::optional<QDateTime> ValueFormatter::DateOf(const QString& value)
     const std::optional<DateTimeValue> moment = DateText::Parse(value);
     if (!moment || !moment->date)
         return std::nullopt;
-    return QDateTime(*moment->date, moment->time.value_or(QTime(0, 0)));
+    // In UTC: a date of local time would ask the system for its time zone at every value.
+    return QDateTime(*moment->date, moment->time.value_or(QTime(0, 0)), Qt::UTC);
 }
 
 QString ValueFormatter::NumberText(const QString& value) const

@@ -20,6 +20,7 @@ public:
 
     /// A QTime is a time of day, a QDate or QDateTime a date; anything else counts as text.
     QString Text(const QVariant& value) const;
+    QString Text(const QString& value) const;
 
     const TemplateFormats& Formats() const { return m_formats; }
     const NumberSymbols& Symbols() const { return m_symbols; }
