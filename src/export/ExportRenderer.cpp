@@ -71,7 +71,10 @@ QByteArray ExportRenderer::Render(const QList<int>& rows, ExportOutcome& outcome
     for (TemplateSection* section : {&m_header, &m_document, &m_footer})
         Resolve(*section, totals);
 
-    AnsiOutput output(checked.size() * (m_document.Pieces().size() * 24 + 2) + 4096);
+    qsizetype blockSize = 2;
+    for (const TemplatePiece& piece : m_document.Pieces())
+        blockSize += piece.kind == TemplatePiece::Kind::Text ? piece.bytes.size() : 16;
+    AnsiOutput output(checked.size() * blockSize + 4096);
     Append(m_header, -1, NoSide, output);
     output.Append(QByteArrayView("\r\n"));
     for (qsizetype i = 0; i < checked.size(); ++i) {
@@ -180,19 +183,27 @@ void ExportRenderer::Append(const TemplateSection& section, int row, quint8 side
         case TemplatePiece::Kind::Column:
             output.Append(CellAt(row, piece.column, piece.asAmount));
             break;
-        case TemplatePiece::Kind::Condition: {
-            const bool holds = piece.test == TestKind::Debit ? (side & DebitSide) != 0
-                               : piece.test == TestKind::Credit
-                                   ? (side & CreditSide) != 0
-                                   : !CellAt(row, piece.column, false).isEmpty();
-            if (!holds)
+        case TemplatePiece::Kind::Condition:
+            if (!Holds(piece, row, side))
                 i = piece.end;
             break;
-        }
         default:
             break;
         }
     }
+}
+
+bool ExportRenderer::Holds(const TemplatePiece& condition, int row, quint8 side)
+{
+    switch (condition.test) {
+    case TestKind::Debit:
+        return (side & DebitSide) != 0;
+    case TestKind::Credit:
+        return (side & CreditSide) != 0;
+    case TestKind::HasValue:
+        break;
+    }
+    return !CellAt(row, condition.column, false).isEmpty();
 }
 
 const QString& ExportRenderer::CellAt(int row, int column, bool asAmount)

@@ -23,7 +23,8 @@ public:
                    const ExportContext& context);
 
     /// The export of the checked rows among rows, in the order given; outcome learns what the
-    /// user should be told about it.
+    /// user should be told about it. Called once per renderer: the totals are worked into the
+    /// template's pieces.
     QByteArray Render(const QList<int>& rows, ExportOutcome& outcome);
 
 private:
@@ -34,6 +35,7 @@ private:
     void Resolve(TemplateSection& section, const ExportTotals& totals) const;
     QString StampText(StampKind stamp) const;
     void Append(const TemplateSection& section, int row, quint8 side, AnsiOutput& output);
+    bool Holds(const TemplatePiece& condition, int row, quint8 side);
 
     /// A value of one row, formatted and escaped.
     struct Cell {

@@ -6,8 +6,10 @@ namespace {
 
 // No directive is longer; longer text in "{=" … "}" stays as it is, unreported.
 constexpr qsizetype kLongestDirective = 512;
-// Only names of sane length are reported: the report goes into one line of status text.
+// Only names of sane length are reported, and only so many: the report goes into one line of
+// status text.
 constexpr qsizetype kLongestReportedName = 64;
+constexpr qsizetype kMostReported = 20;
 
 bool IsNameLike(QStringView inner)
 {
@@ -128,7 +130,7 @@ bool TemplateSection::TakeTotal(const QString& word, QStringView argument)
         piece.kind = TemplatePiece::Kind::Total;
         piece.total = total.kind;
         if (total.takesColumn) {
-            piece.column = m_names.Find(argument);
+            piece.column = ColumnOf(argument);
             if (piece.column < 0)
                 return false;
         } else if (total.kind == TotalKind::Count && !argument.isEmpty()) {
@@ -163,7 +165,7 @@ bool TemplateSection::TakeCondition(const QString& word, QStringView argument)
         piece.test = TestKind::Credit;
     } else if (word == QLatin1String("if")) {
         piece.test = TestKind::HasValue;
-        piece.column = m_names.Find(argument);
+        piece.column = ColumnOf(argument);
         if (piece.column < 0)
             return false;
     } else {
@@ -185,12 +187,18 @@ bool TemplateSection::TakeAmount(const QString& word, QStringView argument)
         return false;
     TemplatePiece piece;
     piece.kind = TemplatePiece::Kind::Column;
-    piece.column = m_names.Find(argument);
+    piece.column = ColumnOf(argument);
     piece.asAmount = true;
     if (piece.column < 0)
         return false;
     Add(piece);
     return true;
+}
+
+int TemplateSection::ColumnOf(QStringView name) const
+{
+    // A directive always names its column; a tag string's empty name is for "{}" alone.
+    return name.isEmpty() ? -1 : m_names.Find(name);
 }
 
 void TemplateSection::AddText(QStringView text)
@@ -210,6 +218,6 @@ void TemplateSection::Add(const TemplatePiece& piece)
 
 void TemplateSection::Report(const QString& text)
 {
-    if (!m_unfilled.contains(text))
+    if (m_unfilled.size() < kMostReported && !m_unfilled.contains(text))
         m_unfilled.append(text);
 }

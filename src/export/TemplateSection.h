@@ -32,6 +32,7 @@ private:
     bool TakeTotal(const QString& word, QStringView argument);
     bool TakeCondition(const QString& word, QStringView argument);
     bool TakeAmount(const QString& word, QStringView argument);
+    int ColumnOf(QStringView name) const;
     void AddText(QStringView text);
     void Add(const TemplatePiece& piece);
     void Report(const QString& text);

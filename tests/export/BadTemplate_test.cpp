@@ -25,11 +25,16 @@ TEST(BadTemplates, RenderByTheSectionRulesWhateverTheFileHolds)
     QByteArray everyByte(256, Qt::Uninitialized);
     for (int i = 0; i < 256; ++i)
         everyByte[i] = char(i);
+    QByteArray unknown;
+    for (int i = 0; i < 50000; ++i)
+        unknown += "{X" + QByteArray::number(i) + "}{=x" + QByteArray::number(i) + "}{";
     const struct {
         const char* name;
         QByteArray bytes;
         QByteArray output;
     } cases[] = {
+        {"100 000 names and directives that nothing fills", "<document>" + unknown + "</document>",
+         "\r\n" + unknown + "\r\n"},
         {"empty", "", "refused"},
         {"truncated before the document block ends",
          Ansi("<header>\r\n1CClientBankExchange\r\n</header>\r\n<document>\r\nНомер={Номер}"),
