@@ -2,11 +2,12 @@
 // folder-to-statement pipeline that `vypiska-cli export FOLDER` runs.
 //
 //   export_bench [--documents N] [--braces]     generate N documents, read them, time RenderExport
-//   export_bench --generate DIR [N] [--braces]  only write N documents into DIR (for other programs)
-//   export_bench --pipeline DIR OUT             read every *.xml of DIR, render and write OUT, once
+//   export_bench --generate DIR [N] [--braces]  only write N documents into DIR (for other
+//   programs) export_bench --pipeline DIR OUT             read every *.xml of DIR, render and write
+//   OUT, once
 //
-// --braces gives every purpose of payment text that repeats other columns' placeholders and
-// braces, which must export as fast as plain text.
+// --braces overwrites the start of every purpose of payment, keeping its length, with text that
+// repeats other columns' placeholders and braces: it must export as fast as plain text.
 
 #include "ColumnMap.h"
 #include "DocumentParser.h"
@@ -47,10 +48,13 @@ void Generate(const QString& folder, int count, bool braces)
     for (int i = 0; i < count; ++i) {
         QString text = QString::fromUtf8(samples[i % samples.size()]);
         text.replace(number, QStringLiteral("<НомерДок>%1</НомерДок>").arg(i + 1));
-        if (braces)
-            text.replace(QStringLiteral("<НазнПлат>"),
-                         QStringLiteral("<НазнПлат>{Номер} {Сумма} {ПлательщикИНН} "
-                                        "{НазначениеПлатежа} {{Дата}} {x} }{ "));
+        if (braces) {
+            const QString placeholders =
+                QStringLiteral("{Номер}{Сумма}{ПлательщикИНН}{НазначениеПлатежа}{{Дата}}{x}}{");
+            const qsizetype at = text.indexOf(QStringLiteral("<НазнПлат>")) + 10;
+            if (text.indexOf(QStringLiteral("</НазнПлат>"), at) - at >= placeholders.size())
+                text.replace(at, placeholders.size(), placeholders);
+        }
         QFile file(
             QDir(folder).filePath(QStringLiteral("PP_%1.xml").arg(i, 6, 10, QLatin1Char('0'))));
         if (file.open(QIODevice::WriteOnly))
