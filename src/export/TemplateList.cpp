@@ -54,8 +54,7 @@ StatusMessage TemplateList::SuccessMessage(qint64 rowCount, const QString& path,
                    PluralSuffix(QStringLiteral("сохранен"), count, 1) + QStringLiteral(" в '") +
                    path + QLatin1Char('\'');
     if (outcome.accountMissing)
-        text += QStringLiteral(". Не задан расчетный счет организации: без него выписку не "
-                               "загрузить в учет");
+        text += QStringLiteral(". Не задан расчетный счет организации (Настройки, CONFIG.INI)");
     if (outcome.openingUnreadable)
         text += QStringLiteral(". Начальный остаток в настройках не сумма: взят 0.00");
     if (outcome.replacedCharacters > 0)

@@ -132,7 +132,7 @@ TEST_F(SaveCommandTest, ASaveReportsInGreenAndShowsTheFileWhenAsked)
     EXPECT_TRUE(window->Saver()->SaveTo(out, statement));
     EXPECT_EQ(window->StatusBar1->Text(),
               "Документы успешно сохранены в '" + out +
-                  "'. Не задан расчетный счет организации: без него выписку не загрузить в учет");
+                  "'. Не задан расчетный счет организации (Настройки, CONFIG.INI)");
     EXPECT_EQ(window->StatusBar1->Color(), 0x8000);
     EXPECT_TRUE(shown.isEmpty());
     const QString text = AnsiCodec::Decode(Contents(out));

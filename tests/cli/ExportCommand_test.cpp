@@ -144,10 +144,11 @@ TEST(ExportCommand, ShippedTemplatesRenderTheSampleDocument)
         EXPECT_TRUE(bytes.startsWith(Ansi(QString::fromUtf8(c.start)))) << c.name;
         EXPECT_TRUE(bytes.contains(Ansi(QString::fromUtf8(c.contains)))) << c.name;
         EXPECT_TRUE(bytes.endsWith(Ansi(QString::fromUtf8(c.end)))) << c.name;
-        EXPECT_EQ(run.err, "Документ успешно сохранен в '" + out + "'" +
-                               (c.needsAccount ? ". Не задан расчетный счет организации: без "
-                                                 "него выписку не загрузить в учет\n"
-                                               : "\n"))
+        EXPECT_EQ(run.err,
+                  "Документ успешно сохранен в '" + out + "'" +
+                      (c.needsAccount
+                           ? ". Не задан расчетный счет организации (Настройки, CONFIG.INI)\n"
+                           : "\n"))
             << c.name;
     }
 }

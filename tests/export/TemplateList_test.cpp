@@ -60,10 +60,10 @@ TEST(TemplateList, TheSaveMessageSaysWhatTheUserShouldKnow)
     outcome.replacedCharacters = 3;
     outcome.unfilled = QStringList{"{КодНазПлатежа}", "{=sum Итог}"};
     const StatusMessage message = TemplateList::SuccessMessage(2, "/out/a.txt", outcome);
-    EXPECT_EQ(message.text,
-              "Документы успешно сохранены в '/out/a.txt'. Не задан расчетный счет организации: "
-              "без него выписку не загрузить в учет. Начальный остаток в настройках не сумма: "
-              "взят 0.00. Заменено на \"?\" символов, которых нет в Windows-1251: 3. "
-              "Не заполнены: {КодНазПлатежа}, {=sum Итог}");
+    EXPECT_EQ(message.text, "Документы успешно сохранены в '/out/a.txt'. Не задан расчетный счет "
+                            "организации (Настройки, CONFIG.INI). "
+                            "Начальный остаток в настройках не сумма: "
+                            "взят 0.00. Заменено на \"?\" символов, которых нет в Windows-1251: 3. "
+                            "Не заполнены: {КодНазПлатежа}, {=sum Итог}");
     EXPECT_EQ(message.color, StatusColor::Green);
 }
