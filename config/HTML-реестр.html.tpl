@@ -2,6 +2,7 @@
 <decimal_separator>,</decimal_separator>
 <date>dd.MM.yyyy</date>
 <time>HH:mm</time>
+<escape>html</escape>
 </formats>
 <header>
 <!DOCTYPE html>
@@ -31,6 +32,7 @@ td.number { text-align: right; white-space: nowrap; }
 </document>
 <footer>
 </table>
+<p>Итого: {=count документ документа документов} на сумму {=sum Сумма}</p>
 </body>
 </html>
 

@@ -1,8 +1,11 @@
 #include "OptionsDlg.h"
 
 #include "DigitsValidator.h"
+#include "ExactAmount.h"
 #include "INIStorage.h"
 #include "InnCheck.h"
+#include "LocaleNumbers.h"
+#include "OpeningBalance.h"
 #include "Twips.h"
 
 #include <QGroupBox>
@@ -31,6 +34,16 @@ QLineEdit* DigitsBox(int maxDigits, QWidget* parent)
     return box;
 }
 
+// An amount as it is typed: a sign, digits with spaces between groups, a point or a comma and at
+// most two decimals; whether it is complete is checked on saving.
+QLineEdit* AmountBox(QWidget* parent)
+{
+    auto* box = new QLineEdit(parent);
+    box->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("-?[0-9 \u00A0]{0,21}([.,][0-9]{0,2})?")), box));
+    return box;
+}
+
 QPushButton* Button(const QString& text, QWidget* parent)
 {
     auto* button = new QPushButton(text, parent);
@@ -54,11 +67,12 @@ OptionsDlg::OptionsDlg(const INIStorage& settings, QWidget* parent)
     connect(txtOrgName, &QLineEdit::textChanged, this, &OptionsDlg::Edited);
     connect(txtINN, &QLineEdit::textChanged, this, &OptionsDlg::Edited);
     connect(txtACC, &QLineEdit::textChanged, this, &OptionsDlg::Edited);
+    connect(txtBalance, &QLineEdit::textChanged, this, &OptionsDlg::Edited);
     connect(txtINN, &QLineEdit::textChanged, this, &OptionsDlg::ShowInnCheck);
     connect(CommandButtonW3, &QPushButton::clicked, this, &OptionsDlg::Save);
     connect(CommandButtonW1, &QPushButton::clicked, this, [this] {
-        if (CommandButtonW3->isEnabled())
-            Save();
+        if (CommandButtonW3->isEnabled() && !Save())
+            return;
         accept();
     });
     connect(CommandButtonW2, &QPushButton::clicked, this, &QDialog::reject);
@@ -78,12 +92,17 @@ QString OptionsDlg::InnLengthText()
     return QStringLiteral("ИНН состоит из 10 или 12 цифр");
 }
 
+QString OptionsDlg::WrongBalanceText()
+{
+    return QStringLiteral("Начальный остаток: сумма в рублях, например 15000,00 или -250.5");
+}
+
 void OptionsDlg::CreateControls()
 {
     const Twips twips(this);
-    setFixedSize(twips.ToPixels(7992), twips.ToPixels(3408));
+    setFixedSize(twips.ToPixels(7992), twips.ToPixels(3864));
     FrameW1 = new QGroupBox(QStringLiteral("Организация"), this);
-    FrameW1->setGeometry(twips.Rect(168, 132, 7644, 2028));
+    FrameW1->setGeometry(twips.Rect(168, 132, 7644, 2484));
     LabelW1 = RightLabel(QStringLiteral("Наименование:"), FrameW1);
     LabelW1->setGeometry(twips.Rect(96, 456, 1524, 300));
     txtOrgName = new QLineEdit(FrameW1);
@@ -96,16 +115,24 @@ void OptionsDlg::CreateControls()
     LabelW3->setGeometry(twips.Rect(312, 1368, 1284, 300));
     txtACC = DigitsBox(20, FrameW1);
     txtACC->setGeometry(twips.Rect(1716, 1344, 3756, 312));
+    // Shortened like "Расч. счет:" to fit the column of labels; the tool tip says it in full.
+    LabelW4 = RightLabel(QStringLiteral("Нач. остаток:"), FrameW1);
+    LabelW4->setGeometry(twips.Rect(96, 1824, 1500, 300));
+    LabelW4->setToolTip(QStringLiteral("Начальный остаток"));
+    txtBalance = AmountBox(FrameW1);
+    txtBalance->setGeometry(twips.Rect(1716, 1800, 3756, 312));
+    txtBalance->setPlaceholderText(QStringLiteral("0,00"));
     CommandButtonW1 = Button(QStringLiteral("Ok"), this);
-    CommandButtonW1->setGeometry(twips.Rect(3324, 2844, 1452, 384));
+    CommandButtonW1->setGeometry(twips.Rect(3324, 3300, 1452, 384));
     CommandButtonW2 = Button(QStringLiteral("Отмена"), this);
-    CommandButtonW2->setGeometry(twips.Rect(4824, 2844, 1440, 384));
+    CommandButtonW2->setGeometry(twips.Rect(4824, 3300, 1440, 384));
     CommandButtonW3 = Button(QStringLiteral("Применить"), this);
-    CommandButtonW3->setGeometry(twips.Rect(6372, 2844, 1452, 384));
+    CommandButtonW3->setGeometry(twips.Rect(6372, 3300, 1452, 384));
     CommandButtonW3->setEnabled(false);
     setTabOrder(txtOrgName, txtINN);
     setTabOrder(txtINN, txtACC);
-    setTabOrder(txtACC, CommandButtonW1);
+    setTabOrder(txtACC, txtBalance);
+    setTabOrder(txtBalance, CommandButtonW1);
     setTabOrder(CommandButtonW1, CommandButtonW2);
     setTabOrder(CommandButtonW2, CommandButtonW3);
 }
@@ -116,13 +143,34 @@ void OptionsDlg::Load()
     txtOrgName->setText(m_settings.ReadVal(1, kName, QString()).toString().trimmed());
     txtINN->setText(m_settings.ReadVal(1, kInn, QString()).toString().trimmed());
     txtACC->setText(m_settings.ReadVal(1, kAccount, QString()).toString().trimmed());
+    txtBalance->setText(m_settings.ReadVal(1, OpeningBalanceKey(), QString()).toString().trimmed());
 }
 
-void OptionsDlg::Save()
+bool OptionsDlg::Save()
 {
+    // The balance is kept in one form, with a point and two decimals, whatever was typed.
+    QString balance;
+    if (!txtBalance->text().trimmed().isEmpty()) {
+        const std::optional<ExactAmount> amount =
+            ExactAmount::Read(txtBalance->text(), LocaleNumbers::Symbols());
+        if (!amount) {
+            ShowBalanceCheck(true);
+            return false;
+        }
+        balance = amount->Text(u".", 2);
+    }
+    ShowBalanceCheck(false);
     m_settings.WriteVal(1, kName, txtOrgName->text().trimmed());
     m_settings.WriteVal(1, kInn, txtINN->text().trimmed());
     m_settings.WriteVal(1, kAccount, txtACC->text().trimmed());
+    m_settings.WriteVal(1, OpeningBalanceKey(), balance);
+    return true;
+}
+
+void OptionsDlg::ShowBalanceCheck(bool wrong)
+{
+    txtBalance->setStyleSheet(wrong ? QStringLiteral("QLineEdit { color: #C00000; }") : QString());
+    txtBalance->setToolTip(wrong ? WrongBalanceText() : QString());
 }
 
 void OptionsDlg::Edited()

@@ -9,6 +9,7 @@
 #include "RenderExport.h"
 #include "TemplateList.h"
 
+#include <QAbstractProxyModel>
 #include <QDateTimeEdit>
 #include <QDir>
 #include <QFileDialog>
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
+#include <QTreeView>
 
 SaveCommand::SaveCommand(Form1& form, const INIStorage& settings,
                          const QStringList& templateFolders)
@@ -63,14 +65,15 @@ std::unique_ptr<QFileDialog> SaveCommand::CreateDialog(const TemplateList& templ
 
 bool SaveCommand::SaveTo(const QString& out, const QString& templatePath)
 {
-    if (!RenderExport(out, *m_form.Table(), templatePath, m_form.DTPicker1->dateTime(),
-                      m_settings)) {
-        m_form.ShowStatusText(TemplateList::FailureMessage());
+    ExportOutcome outcome;
+    if (!RenderExport(out, *m_form.Table(), ShownOrder(), templatePath,
+                      m_form.DTPicker1->dateTime(), m_settings, outcome)) {
+        m_form.ShowStatusText(TemplateList::FailureMessage(outcome.errorString));
         return false;
     }
     m_lastSaveFolder = QFileInfo(out).absolutePath();
-    m_form.ShowStatusText(
-        TemplateList::SuccessMessage(m_form.Table()->rowCount(), QDir::toNativeSeparators(out)));
+    m_form.ShowStatusText(TemplateList::SuccessMessage(m_form.Table()->rowCount(),
+                                                       QDir::toNativeSeparators(out), outcome));
     if (m_form.mnuOpenAfter->isChecked())
         m_showFile(out);
     return true;
@@ -97,3 +100,16 @@ void SaveCommand::DropTimeOfDay(const QDateTime& value)
     if (m_form.isVisible() && value.time() != QTime(0, 0))
         m_form.DTPicker1->setDateTime(QDateTime(value.date(), QTime(0, 0)));
 }
+
+QList<int> SaveCommand::ShownOrder() const
+{
+    const auto* shown = qobject_cast<const QAbstractProxyModel*>(m_form.List->model());
+    if (!shown || shown->sourceModel() != m_form.Table())
+        return ReadingOrder(*m_form.Table());
+    QList<int> rows;
+    rows.reserve(shown->rowCount());
+    for (int row = 0; row < shown->rowCount(); ++row)
+        rows.append(shown->mapToSource(shown->index(row, 0)).row());
+    return rows;
+}
+

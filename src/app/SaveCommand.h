@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -26,8 +27,9 @@ public:
     /// of this run (else the input's folder), the last template's extension as default suffix and
     /// its file type chosen, overwrite prompt on.
     std::unique_ptr<QFileDialog> CreateDialog(const TemplateList& templates) const;
-    /// Renders the table through the template into out, reports in the status bar and, when
-    /// GotoAfterSave is on, shows the file. True when the file was written.
+    /// Renders the checked rows, in the order the list shows them, through the template into
+    /// out, reports in the status bar and, when GotoAfterSave is on, shows the file. True when
+    /// the file was written.
     bool SaveTo(const QString& out, const QString& templatePath);
 
     /// Checks the menu item when USER.INI holds GotoAfterSave as the number 1.
@@ -42,6 +44,8 @@ protected:
 private:
     void StoreOption(bool checked);
     void DropTimeOfDay(const QDateTime& value);
+    /// The table's rows in the order the list shows them.
+    QList<int> ShownOrder() const;
 
     Form1& m_form;
     const INIStorage& m_settings;

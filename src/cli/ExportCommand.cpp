@@ -78,15 +78,15 @@ int ExportCommand(const QStringList& arguments)
         return 1;
 
     const QString out = line.Option(QStringLiteral("out"));
-    QString error;
-    if (!RenderExport(out, table,
+    ExportOutcome outcome;
+    if (!RenderExport(out, table, ReadingOrder(table),
                       TemplatePath(line.Option(QStringLiteral("template")), config),
-                      *timestamp, INIStorage(config), &error)) {
-        ConsoleOutput::Error(error);
+                      *timestamp, INIStorage(config), outcome)) {
+        ConsoleOutput::Error(outcome.errorString);
         ConsoleOutput::Err(TemplateList::FailureMessage().text + QLatin1Char('\n'));
         return 1;
     }
-    ConsoleOutput::Err(TemplateList::SuccessMessage(table.rowCount(), out).text +
+    ConsoleOutput::Err(TemplateList::SuccessMessage(table.rowCount(), out, outcome).text +
                        QLatin1Char('\n'));
     return cycle.UnreadableCount() > 0 ? 3 : 0;
 }

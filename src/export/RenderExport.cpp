@@ -1,79 +1,60 @@
 #include "RenderExport.h"
 
-#include "AnsiCodec.h"
-#include "DocumentBlock.h"
 #include "DocumentTableModel.h"
+#include "ExportRenderer.h"
 #include "ExportTemplate.h"
 #include "INIStorage.h"
+#include "OpeningBalance.h"
 #include "ReplaceFile.h"
-#include "SubstitutePlaceholder.h"
 
-namespace {
+#include <numeric>
 
-// Every column's placeholders in column order: "{" name "}" for each name of its tag string,
-// empty names included, exactly as written.
-QList<QStringList> ColumnPlaceholders(const DocumentTableModel& table)
+QList<int> ReadingOrder(const DocumentTableModel& table)
 {
-    QList<QStringList> columns;
-    for (const DocumentColumn& column : table.Columns()) {
-        QStringList placeholders;
-        if (!column.tagString.isEmpty()) {
-            for (const QString& name : column.tagString.split(QLatin1Char(';')))
-                placeholders.append(QLatin1Char('{') + name + QLatin1Char('}'));
-        }
-        columns.append(placeholders);
-    }
-    return columns;
+    QList<int> rows(table.rowCount());
+    std::iota(rows.begin(), rows.end(), 0);
+    return rows;
 }
 
-QString RenderHeader(const QString& header, const QDateTime& timestamp, const QString& account,
-                     const ValueFormatter& formatter)
+QByteArray RenderExportBytes(const ExportTemplate& exportTemplate, const DocumentTableModel& table,
+                             const QList<int>& rows, const ExportContext& context,
+                             ExportOutcome& outcome)
 {
-    QString text = header;
-    SubstitutePlaceholder(text, QStringLiteral("{MakeDate}"), timestamp.date(), formatter);
-    SubstitutePlaceholder(text, QStringLiteral("{MakeTime}"), timestamp.time(), formatter);
-    SubstitutePlaceholder(text, QStringLiteral("{ACC}"), account, formatter);
-    return text;
+    return ExportRenderer(exportTemplate, table, context).Render(rows, outcome);
 }
-
-} // namespace
 
 QByteArray RenderExportBytes(const ExportTemplate& exportTemplate, const DocumentTableModel& table,
                              const QDateTime& timestamp, const QString& account)
 {
-    const ValueFormatter formatter(exportTemplate.Formats());
-    const DocumentBlock block(exportTemplate.Document(), ColumnPlaceholders(table));
-    // Encoded block by block into one buffer: the text of a large export is never held twice.
-    QByteArray bytes;
-    bytes.reserve(table.rowCount() * (exportTemplate.Document().size() * 5 / 4 + 2) + 4096);
-    bytes +=
-        AnsiCodec::Encode(RenderHeader(exportTemplate.Header(), timestamp, account, formatter));
-    bytes += "\r\n";
-    QStringList values(table.columnCount());
-    for (int row = 0; row < table.rowCount(); ++row) {
-        if (table.Rows()[row].checkState != Qt::Checked)
-            continue;
-        for (int column = 0; column < table.columnCount(); ++column)
-            values[column] = table.ExportValue(row, column);
-        bytes += AnsiCodec::Encode(block.Fill(values, formatter));
-        bytes += "\r\n";
+    ExportOutcome outcome;
+    return RenderExportBytes(exportTemplate, table, ReadingOrder(table),
+                             {timestamp, account, QStringLiteral("0.00")}, outcome);
+}
+
+bool RenderExport(const QString& outputPath, const DocumentTableModel& table,
+                  const QList<int>& rows, const QString& templatePath, const QDateTime& timestamp,
+                  const INIStorage& settings, ExportOutcome& outcome)
+{
+    ExportTemplate exportTemplate;
+    if (!exportTemplate.Load(templatePath)) {
+        outcome.errorString = exportTemplate.errorString();
+        return false;
     }
-    bytes += AnsiCodec::Encode(exportTemplate.Footer());
-    return bytes;
+    const ExportContext context{
+        timestamp, settings.ReadVal(1, QStringLiteral("ACC"), QString()).toString().trimmed(),
+        ReadOpeningBalance(settings)};
+    return ReplaceFile(outputPath, RenderExportBytes(exportTemplate, table, rows, context, outcome),
+                       &outcome.errorString);
 }
 
 bool RenderExport(const QString& outputPath, const DocumentTableModel& table,
                   const QString& templatePath, const QDateTime& timestamp,
                   const INIStorage& settings, QString* errorString)
 {
-    ExportTemplate exportTemplate;
-    if (!exportTemplate.Load(templatePath)) {
-        if (errorString)
-            *errorString = exportTemplate.errorString();
-        return false;
-    }
-    const QString account =
-        settings.ReadVal(1, QStringLiteral("ACC"), QString()).toString().trimmed();
-    return ReplaceFile(outputPath, RenderExportBytes(exportTemplate, table, timestamp, account),
-                       errorString);
+    ExportOutcome outcome;
+    const bool written = RenderExport(outputPath, table, ReadingOrder(table), templatePath,
+                                      timestamp, settings, outcome);
+    if (!written && errorString)
+        *errorString = outcome.errorString;
+    return written;
 }

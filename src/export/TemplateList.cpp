@@ -70,16 +70,30 @@ QString TemplateList::ProposedName(const QString& inputPath) const
     return TextCoder::Shared().GetFnameUnicPart(inputPath) + QLatin1Char('.') + OutputExtension();
 }
 
-StatusMessage TemplateList::SuccessMessage(qint64 rowCount, const QString& path)
+StatusMessage TemplateList::SuccessMessage(qint64 rowCount, const QString& path,
+                                           const ExportOutcome& outcome)
 {
     const qint64 count = rowCount > 1 ? 10 : 1;
-    return {PluralSuffix(QStringLiteral("Документ"), count, 1) + QStringLiteral(" успешно ") +
-                PluralSuffix(QStringLiteral("сохранен"), count, 1) + QStringLiteral(" в '") + path +
-                QLatin1Char('\''),
-            StatusColor::Green};
+    QString text = PluralSuffix(QStringLiteral("Документ"), count, 1) +
+                   QStringLiteral(" успешно ") +
+                   PluralSuffix(QStringLiteral("сохранен"), count, 1) + QStringLiteral(" в '") +
+                   path + QLatin1Char('\'');
+    if (outcome.accountMissing)
+        text += QStringLiteral(". Не задан расчетный счет организации (Настройки, CONFIG.INI)");
+    if (outcome.openingUnreadable)
+        text += QStringLiteral(". Начальный остаток в настройках не сумма: взят 0.00");
+    if (outcome.replacedCharacters > 0)
+        text += QStringLiteral(". Заменено на \"?\" символов, которых нет в Windows-1251: %1")
+                    .arg(outcome.replacedCharacters);
+    if (!outcome.unfilled.isEmpty())
+        text += QStringLiteral(". Не заполнены: ") + outcome.unfilled.join(QStringLiteral(", "));
+    return {text, StatusColor::Green};
 }
 
-StatusMessage TemplateList::FailureMessage()
+StatusMessage TemplateList::FailureMessage(const QString& reason)
 {
-    return {QStringLiteral("Ошибка! Не удалось сохранить файл!"), StatusColor::Red};
+    QString text = QStringLiteral("Ошибка! Не удалось сохранить файл!");
+    if (!reason.isEmpty())
+        text += QLatin1Char(' ') + reason;
+    return {text, StatusColor::Red};
 }

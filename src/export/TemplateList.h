@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ExportOutcome.h"
 #include "StatusMessage.h"
 #include "TemplateEntry.h"
 
@@ -29,10 +30,13 @@ public:
     /// The unique part of the input's file name with the output extension: "0a1b-77.csv".
     QString ProposedName(const QString& inputPath) const;
 
-    /// "Документ успешно сохранен в '<path>'", plural when the table has more than one row.
-    static StatusMessage SuccessMessage(qint64 rowCount, const QString& path);
-    /// "Ошибка! Не удалось сохранить файл!" in red.
-    static StatusMessage FailureMessage();
+    /// "Документ успешно сохранен в '<path>'", plural when the table has more than one row, in
+    /// green; then what the outcome says the user should know: an account that is not set, an
+    /// opening balance that is no amount, characters written as "?", placeholders not filled.
+    static StatusMessage SuccessMessage(qint64 rowCount, const QString& path,
+                                        const ExportOutcome& outcome = {});
+    /// "Ошибка! Не удалось сохранить файл!" in red, followed by the reason when there is one.
+    static StatusMessage FailureMessage(const QString& reason = {});
 
 private:
     bool Shadowed(qsizetype index) const;

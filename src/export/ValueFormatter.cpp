@@ -64,21 +64,33 @@ QString ValueFormatter::Text(const QVariant& value) const
     }
 }
 
+QString ValueFormatter::Text(const QString& value) const
+{
+    return TextCleanup::TrimSpaces(PlainText(value));
+}
+
 QString ValueFormatter::PlainText(const QString& value) const
 {
     // Plain digits need no rule: they are a number that no replacement changes.
     if (AllDigits(value))
         return value;
-    if (HasDateSeparators(value)) {
-        const std::optional<DateTimeValue> moment = DateText::Parse(value);
-        if (moment && moment->date)
-            return DatePattern::Format(*moment->date, moment->time.value_or(QTime(0, 0)),
-                                       m_formats.datePattern);
-    }
+    if (const std::optional<QDateTime> moment = DateOf(value))
+        return DatePattern::Format(moment->date(), moment->time(), m_formats.datePattern);
     if (LocaleNumbers::IsNumber(value, m_symbols))
         return NumberText(value);
-    const qsizetype colon = value.lastIndexOf(QLatin1Char(':'));
-    return colon < 0 ? value : value.mid(colon + 1);
+    // A text is written whole: what stands before a colon is as much a part of it as what follows.
+    return value;
+}
+
+std::optional<QDateTime> ValueFormatter::DateOf(const QString& value)
+{
+    if (!HasDateSeparators(value))
+        return std::nullopt;
+    const std::optional<DateTimeValue> moment = DateText::Parse(value);
+    if (!moment || !moment->date)
+        return std::nullopt;
+    // In UTC: a date of local time would ask the system for its time zone at every value.
+    return QDateTime(*moment->date, moment->time.value_or(QTime(0, 0)), Qt::UTC);
 }
 
 QString ValueFormatter::NumberText(const QString& value) const

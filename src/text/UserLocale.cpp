@@ -1,12 +1,13 @@
 #include "UserLocale.h"
 
-#include <QLocale>
+QLocale UserLocale()
+{
+    return QLocale(QLocale::Russian, QLocale::Russia);
+}
 
 void InstallUserLocale()
 {
-    const QLocale system = QLocale::system();
-    if (system.language() == QLocale::C)
-        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    else
-        QLocale::setDefault(system);
+    // Under a desktop in another language "15000.50" would be exported as 1500050 where the point
+    // groups digits, "05.03.24" read with the year first, and files would differ by machine.
+    QLocale::setDefault(UserLocale());
 }

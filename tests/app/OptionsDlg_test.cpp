@@ -48,9 +48,10 @@ TEST_F(OptionsDlgTest, FirstRunShowsEmptyBoxesInTheDesignedLayout)
     EXPECT_FALSE(dialog.CommandButtonW1->autoDefault() || dialog.CommandButtonW2->autoDefault() ||
                  dialog.CommandButtonW3->autoDefault());
     const Twips twips(&dialog);
-    EXPECT_EQ(dialog.size(), QSize(twips.ToPixels(7992), twips.ToPixels(3408)));
+    EXPECT_EQ(dialog.size(), QSize(twips.ToPixels(7992), twips.ToPixels(3864)));
     EXPECT_EQ(dialog.txtINN->geometry(), twips.Rect(1716, 888, 3756, 312));
-    EXPECT_EQ(dialog.CommandButtonW3->geometry(), twips.Rect(6372, 2844, 1452, 384));
+    EXPECT_EQ(dialog.txtBalance->geometry(), twips.Rect(1716, 1800, 3756, 312));
+    EXPECT_EQ(dialog.CommandButtonW3->geometry(), twips.Rect(6372, 3300, 1452, 384));
 }
 
 TEST_F(OptionsDlgTest, NumberBoxesTakeOnlyDigitsUpToTheirLength)
@@ -173,4 +174,39 @@ TEST_F(OptionsDlgTest, AnInnOfAWrongLengthOrWithWrongCheckDigitsIsMarkedButStore
     EXPECT_EQ(Stored("INN"), "77012345611");
     OptionsDlg again(settings);
     EXPECT_EQ(again.txtINN->toolTip(), length) << "a stored number is judged at once";
+}
+
+TEST_F(OptionsDlgTest, TheOpeningBalanceIsStoredAsAnAmountOrNotAtAll)
+{
+    const struct {
+        const char* typed;
+        const char* shown; // what the box took
+        const char* stored;
+    } cases[] = {
+        {"15000", "15000", "15000.00"},
+        {"1 234,5", "1 234,5", "1234.50"},
+        {"-250.05", "-250.05", "-250.05"},
+        {"12,345", "12,34", "12.34"},
+        {"1e5руб", "15", "15.00"},
+        {"", "", "<none>"},
+        {"-", "-", "refused"},
+        {",", ",", "refused"},
+    };
+    for (const auto& c : cases) {
+        QFile::remove(dir.filePath("CONFIG.INI"));
+        OptionsDlg dialog(settings);
+        dialog.show();
+        Type(dialog.txtBalance, QString::fromUtf8(c.typed));
+        dialog.txtOrgName->setText("Ромашка");
+        EXPECT_EQ(dialog.txtBalance->text(), QString::fromUtf8(c.shown)) << c.typed;
+        dialog.CommandButtonW1->click();
+        const bool refused = QByteArray(c.stored) == "refused";
+        EXPECT_EQ(dialog.isVisible(), refused) << c.typed;
+        EXPECT_EQ(dialog.txtBalance->toolTip() == OptionsDlg::WrongBalanceText(), refused);
+        EXPECT_EQ(Stored("Name"), refused ? "<none>" : "Ромашка") << c.typed;
+        EXPECT_EQ(Stored("OpeningBalance"), refused ? "<none>" : QString::fromUtf8(c.stored))
+            << c.typed;
+    }
+    WriteTestFile(dir.filePath("CONFIG.INI"), "[Organization]\r\nOpeningBalance= -7.00 \r\n");
+    EXPECT_EQ(OptionsDlg(settings).txtBalance->text(), "-7.00");
 }

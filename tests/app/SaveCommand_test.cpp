@@ -1,4 +1,5 @@
 #include "AnsiCodec.h"
+#include "CheckableHeader.h"
 #include "DocumentParser.h"
 #include "DocumentTableModel.h"
 #include "Form1.h"
@@ -15,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 namespace {
@@ -136,7 +138,9 @@ TEST_F(SaveCommandTest, ASaveReportsInGreenAndShowsTheFileWhenAsked)
     const QString statement = Config("Выписка для бухгалтерии.txt.tpl");
 
     EXPECT_TRUE(window->Saver()->SaveTo(out, statement));
-    EXPECT_EQ(window->StatusBar1->Text(), "Документы успешно сохранены в '" + out + "'");
+    EXPECT_EQ(window->StatusBar1->Text(),
+              "Документы успешно сохранены в '" + out +
+                  "'. Не задан расчетный счет организации (Настройки, CONFIG.INI)");
     EXPECT_EQ(window->StatusBar1->Color(), 0x8000);
     EXPECT_TRUE(shown.isEmpty());
     const QString text = AnsiCodec::Decode(Contents(out));
@@ -148,9 +152,40 @@ TEST_F(SaveCommandTest, ASaveReportsInGreenAndShowsTheFileWhenAsked)
     EXPECT_EQ(shown, QStringList(out));
 
     EXPECT_FALSE(window->Saver()->SaveTo(dir.filePath("absent/out.txt"), statement));
-    EXPECT_EQ(window->StatusBar1->Text(), "Ошибка! Не удалось сохранить файл!");
+    EXPECT_EQ(window->StatusBar1->Text(), "Ошибка! Не удалось сохранить файл! Не удалось записать "
+                                          "файл '" +
+                                              dir.filePath("absent/out.txt") + "'");
     EXPECT_EQ(window->StatusBar1->Color(), 0xC0);
     EXPECT_EQ(shown.size(), 1) << "a failed save shows nothing";
+}
+
+TEST_F(SaveCommandTest, RowsAreSavedInTheOrderTheListShowsThem)
+{
+    const auto window = Window();
+    QStringList paths;
+    for (const QString& name : QDir(ExamplesFolder()).entryList({"*.xml"}, QDir::Files))
+        paths.append(QDir(ExamplesFolder()).filePath(name));
+    Read(*window, paths);
+    window->Table()->setData(window->Table()->index(3, 0), Qt::Unchecked, Qt::CheckStateRole);
+    const QAbstractItemModel* shown = window->List->model();
+    const QString out = dir.filePath("registry.csv");
+    // Number, date, amount, payer: numbers, dates, amounts and texts each sort their own way.
+    for (const int column : {0, 1, 2, 3}) {
+        emit window->ListHeader->sectionClicked(column);
+        QStringList numbers;
+        for (int row = 0; row < shown->rowCount(); ++row) {
+            if (shown->index(row, 0).data(Qt::CheckStateRole) == Qt::Checked)
+                numbers.append(shown->index(row, 0).data().toString());
+        }
+        ASSERT_TRUE(window->Saver()->SaveTo(out, Config("CSV-реестр.csv.tpl")));
+        QStringList lines = AnsiCodec::Decode(Contents(out)).split("\r\n").mid(1);
+        lines = lines.mid(0, lines.size() - 2);
+        QStringList saved;
+        for (const QString& line : lines)
+            saved.append(line.section(';', 0, 0));
+        EXPECT_EQ(saved, numbers) << column;
+        EXPECT_EQ(saved.size(), window->Table()->rowCount() - 1);
+    }
 }
 
 TEST_F(SaveCommandTest, AChangeOfTheDateWhileTheWindowIsVisibleDropsTheTime)

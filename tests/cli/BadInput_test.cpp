@@ -1,6 +1,6 @@
 #include "AnsiCodec.h"
-#include "FolderTree.h"
 #include "CliRunner.h"
+#include "FolderTree.h"
 #include "TestFiles.h"
 #include "ZipBuilder.h"
 
@@ -40,9 +40,10 @@ TEST(BadInput, EveryRunEndsWithItsStatusAndWritesOnlyItsOutput)
     const QString config = at("config");
     QDir().mkpath(config);
     QFile::copy(QStringLiteral(VYPISKA_SOURCE_DIR "/config/TAG.INI"), config + "/TAG.INI");
-    WriteTestFile(config + "/t.tpl", "<header>new</header>");
+    WriteTestFile(config + "/t.tpl", "<header>new</header><document></document>");
     WriteTestFile(config + "/empty.tpl", "");
-    WriteTestFile(config + "/big.tpl", "<header>" + QByteArray(100000, 'x') + "</header>");
+    WriteTestFile(config + "/big.tpl",
+                  "<header>" + QByteArray(100000, 'x') + "</header><document></document>");
     QDir().mkpath(config + "/folder.tpl");
     WriteTestFile(at("lf/TAG.INI"),
                   AnsiCodec::Encode(u"Номер=Номер;НомерДок\nСумма=Сумма;СуммаДок\n"));
@@ -103,8 +104,10 @@ TEST(BadInput, EveryRunEndsWithItsStatusAndWritesOnlyItsOutput)
          {"read", kSample, "--config", at("binary")},
          0,
          "Успешно прочитан 1 документ в '" + kSample + "'\n"},
-        {"empty template", exportTo(out, "empty.tpl"), 0,
-         "Документ успешно сохранен в '" + out + "'\n", out, "\r\n\r\n"},
+        {"empty template", exportTo(out, "empty.tpl"), 1,
+         "vypiska-cli: error: Шаблон '" + config +
+             "/empty.tpl' не годится: в нем нет раздела <document>, по "
+             "которому пишется каждый документ\nОшибка! Не удалось сохранить файл!\n"},
         {"template that is a folder", exportTo(out, "folder.tpl"), 1,
          "vypiska-cli: error: Не удалось прочитать шаблон 'folder.tpl'\n"
          "Ошибка! Не удалось сохранить файл!\n"},

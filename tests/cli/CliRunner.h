@@ -34,3 +34,18 @@ inline CliRun Cli(const QStringList& arguments, const QString& temp = {}, bool l
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
 }
+
+/// Runs vypiska-cli with these variables, "NAME=value" each, added to its environment.
+inline CliRun CliWithEnvironment(const QStringList& arguments, const QStringList& variables)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& variable : variables)
+        environment.insert(variable.section(QLatin1Char('='), 0, 0),
+                           variable.section(QLatin1Char('='), 1));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(VYPISKA_BIN_DIR "/vypiska-cli"), arguments);
+    process.waitForFinished(30000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}

@@ -3,6 +3,8 @@
 #include "TestFiles.h"
 
 #include <QDate>
+#include <QDir>
+#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -29,7 +31,8 @@ protected:
                       "[Organization]\r\nACC= 40702810000000000001 \r\n");
         WriteTestFile(dir.filePath("Мой шаблон.txt.tpl"),
                       Ansi("<header>{MakeDate} {MakeTime} {ACC}</header>"
-                           "<document>{сумма}|{ДАТА}|{СуммаДок}</document><footer>end</footer>"));
+                           "<document>{сумма}|{ДАТА}|{СуммаДок}|{НазнПлат}</document>"
+                           "<footer>end</footer>"));
     }
 
     QString Out() const { return dir.filePath("out file.txt"); }
@@ -44,16 +47,16 @@ TEST_F(ExportCommandTest, RendersThroughATemplateOfTheConfigurationFolder)
     const CliRun run = Cli({"export", kSample, "--template", "Мой шаблон.txt.tpl", "--out", Out(),
                             "--config", dir.path(), "--date", "2024-03-05T09:07:30"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_EQ(Contents(Out()), "05.03.2024 09:07 40702810000000000001\r\n"
-                               "15000,50|05.03.2024|15000,50\r\nend");
-    EXPECT_EQ(run.err, "Документ успешно сохранен в '" + Out() + "'\n");
+    EXPECT_EQ(Contents(Out()), Ansi("05.03.2024 09:07 40702810000000000001\r\n"
+                                    "15000,50|05.03.2024|15000,50|{НазнПлат}\r\nend"));
+    EXPECT_EQ(run.err, "Документ успешно сохранен в '" + Out() + "'. Не заполнены: {НазнПлат}\n");
     EXPECT_EQ(run.out, QString());
 }
 
 TEST_F(ExportCommandTest, DatesAndTemplatePathsInEveryAcceptedForm)
 {
-    const QString tpl =
-        WriteTestFile(dir.filePath("other/t.tpl"), "<header>{MakeDate} {MakeTime}</header>");
+    const QString tpl = WriteTestFile(
+        dir.filePath("other/t.tpl"), "<header>{MakeDate} {MakeTime}</header><document></document>");
     const struct {
         const char* date;
         const char* header;
@@ -104,7 +107,7 @@ TEST_F(ExportCommandTest, FilesThatCouldNotBeReadEndInStatusThreeAfterTheExport)
     EXPECT_EQ(run.status, 3);
     EXPECT_EQ(run.err, "Успешно прочитан 1 документ в '" + folder +
                            "'; не удалось прочитать 1 файл\nДокумент успешно сохранен в '" + Out() +
-                           "'\n");
+                           "'. Не заполнены: {НазнПлат}\n");
     EXPECT_TRUE(Contents(Out()).startsWith("05.03.2024"));
 }
 
@@ -134,16 +137,19 @@ TEST(ExportCommand, ShippedTemplatesRenderTheSampleDocument)
         const char* start;
         const char* contains;
         const char* end;
+        bool needsAccount;
     } cases[] = {
         {"Выписка для бухгалтерии.txt.tpl",
          "1CClientBankExchange\r\nВерсияФормата=1.03\r\nКодировка=Windows\r\n",
-         "\r\nДатаСоздания=05.03.2024\r\nВремяСоздания=09:07:30\r\nРасчСчет=\r\n"
-         "СекцияДокумент=Платежное поручение\r\nНомер=125\r\nДата=05.03.2024\r\nСумма=15000.50\r\n",
-         "\r\nКонецДокумента\r\nКонецФайла\r\n"},
+         "\r\nДатаСоздания=05.03.2024\r\nВремяСоздания=09:07:30\r\nДатаНачала=05.03.2024\r\n"
+         "ДатаКонца=05.03.2024\r\nРасчСчет=\r\nСекцияРасчСчет\r\n",
+         "\r\nКонецДокумента\r\nКонецФайла\r\n", true},
         {"CSV-реестр.csv.tpl", "Номер;Дата;Сумма;",
-         "\r\n125;05.03.2024;15000,50;\"ООО «Ромашка»\";7701234560;", "руб.\"\r\n"},
+         "\r\n125;05.03.2024;15000,50;ООО «Ромашка»;7701234560;770101001;40702810438000012345;"
+         "ПАО «Городской банк», г. Москва;",
+         "руб.\r\nИтого: 1 документ на сумму 15000,50\r\n", false},
         {"HTML-реестр.html.tpl", "<!DOCTYPE html>\r\n", "<meta charset=\"windows-1251\">",
-         "</html>\r\n"},
+         "<p>Итого: 1 документ на сумму 15000,50</p>\r\n</body>\r\n</html>\r\n", true},
     };
     for (const auto& c : cases) {
         const QString out = dir.filePath("out");
@@ -154,6 +160,12 @@ TEST(ExportCommand, ShippedTemplatesRenderTheSampleDocument)
         EXPECT_TRUE(bytes.startsWith(Ansi(QString::fromUtf8(c.start)))) << c.name;
         EXPECT_TRUE(bytes.contains(Ansi(QString::fromUtf8(c.contains)))) << c.name;
         EXPECT_TRUE(bytes.endsWith(Ansi(QString::fromUtf8(c.end)))) << c.name;
+        EXPECT_EQ(run.err,
+                  "Документ успешно сохранен в '" + out + "'" +
+                      (c.needsAccount
+                           ? ". Не задан расчетный счет организации (Настройки, CONFIG.INI)\n"
+                           : "\n"))
+            << c.name;
     }
 }
 
@@ -171,4 +183,199 @@ TEST(TemplatesCommand, ListsFileNameTitleExtensionAndFolder)
     const CliRun missing = Cli({"templates", "--config", dir.filePath("absent")});
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(missing.err.startsWith("vypiska-cli: error: "));
+}
+
+namespace {
+
+// The keys of the exchange format that a statement from the bank may hold, by section.
+const QStringList kHeaderKeys = {"ВерсияФормата", "Кодировка",     "Отправитель", "Получатель",
+                                 "ДатаСоздания",  "ВремяСоздания", "ДатаНачала",  "ДатаКонца",
+                                 "РасчСчет",      "Документ"};
+const QStringList kAccountKeys = {"ДатаНачала",       "ДатаКонца",      "РасчСчет",
+                                  "НачальныйОстаток", "ВсегоПоступило", "ВсегоСписано",
+                                  "КонечныйОстаток"};
+const QStringList kDocumentKeys = {"Номер",
+                                   "Дата",
+                                   "Сумма",
+                                   "КвитанцияДата",
+                                   "КвитанцияВремя",
+                                   "КвитанцияСодержание",
+                                   "ПлательщикСчет",
+                                   "ДатаСписано",
+                                   "Плательщик",
+                                   "ПлательщикИНН",
+                                   "Плательщик1",
+                                   "Плательщик2",
+                                   "Плательщик3",
+                                   "Плательщик4",
+                                   "ПлательщикРасчСчет",
+                                   "ПлательщикБанк1",
+                                   "ПлательщикБанк2",
+                                   "ПлательщикБИК",
+                                   "ПлательщикКорсчет",
+                                   "ПлательщикКПП",
+                                   "ПолучательСчет",
+                                   "ДатаПоступило",
+                                   "Получатель",
+                                   "ПолучательИНН",
+                                   "Получатель1",
+                                   "Получатель2",
+                                   "Получатель3",
+                                   "Получатель4",
+                                   "ПолучательРасчСчет",
+                                   "ПолучательБанк1",
+                                   "ПолучательБанк2",
+                                   "ПолучательБИК",
+                                   "ПолучательКорсчет",
+                                   "ПолучательКПП",
+                                   "ВидПлатежа",
+                                   "ВидОплаты",
+                                   "Код",
+                                   "КодНазПлатежа",
+                                   "СтатусСоставителя",
+                                   "ПоказательКБК",
+                                   "ОКАТО",
+                                   "ПоказательОснования",
+                                   "ПоказательПериода",
+                                   "ПоказательНомера",
+                                   "ПоказательДаты",
+                                   "ПоказательТипа",
+                                   "Очередность",
+                                   "СрокПлатежа",
+                                   "НазначениеПлатежа"};
+
+// Kopecks of an amount written with a point, as the format writes it.
+qint64 Kopecks(const QString& amount)
+{
+    const QStringList parts = amount.split('.');
+    EXPECT_TRUE(parts.size() == 2 && parts[1].size() == 2) << amount.toStdString();
+    const qint64 kopecks =
+        parts[0].mid(parts[0].startsWith('-')).toLongLong() * 100 + parts.value(1).toLongLong();
+    return parts[0].startsWith('-') ? -kopecks : kopecks;
+}
+
+QDate DateOf(const QString& text)
+{
+    return QDate::fromString(text, "dd.MM.yyyy");
+}
+
+// Reads a statement as a strict importer does: every line a known key of its section, the
+// required keys present, the sums and the period agreeing with the documents.
+void CheckStatement(const QString& text, const QString& account)
+{
+    QStringList lines = text.split("\r\n");
+    ASSERT_EQ(lines.takeFirst(), "1CClientBankExchange");
+    ASSERT_EQ(lines.takeLast(), "");
+    ASSERT_EQ(lines.takeLast(), "КонецФайла");
+    QMap<QString, QString> header, section, document;
+    QMap<QString, QString>* current = &header;
+    const QStringList* keys = &kHeaderKeys;
+    qint64 debits = 0, credits = 0;
+    QList<QDate> dates;
+    for (const QString& line : std::as_const(lines)) {
+        if (line == "СекцияРасчСчет" || line.startsWith("СекцияДокумент=")) {
+            current = line == "СекцияРасчСчет" ? &section : &document;
+            keys = line == "СекцияРасчСчет" ? &kAccountKeys : &kDocumentKeys;
+            current->clear();
+            continue;
+        }
+        if (line == "КонецРасчСчет") {
+            EXPECT_EQ(QStringList(section.keys()).size(), kAccountKeys.size());
+            continue;
+        }
+        if (line == "КонецДокумента") {
+            for (const char* key : {"Номер", "Дата", "Сумма", "ПлательщикСчет", "ПолучательСчет",
+                                    "ДатаСписано", "ДатаПоступило"})
+                EXPECT_TRUE(document.contains(key)) << key;
+            EXPECT_EQ(!document["ДатаСписано"].isEmpty(), document["ПлательщикСчет"] == account);
+            EXPECT_EQ(!document["ДатаПоступило"].isEmpty(), document["ПолучательСчет"] == account);
+            if (!document["ДатаСписано"].isEmpty())
+                debits += Kopecks(document["Сумма"]);
+            if (!document["ДатаПоступило"].isEmpty())
+                credits += Kopecks(document["Сумма"]);
+            dates.append(DateOf(document["Дата"]));
+            continue;
+        }
+        const qsizetype equals = line.indexOf('=');
+        ASSERT_GT(equals, 0) << line.toStdString();
+        EXPECT_TRUE(keys->contains(line.left(equals))) << line.toStdString();
+        current->insert(line.left(equals), line.mid(equals + 1));
+    }
+    for (const char* key : {"ДатаНачала", "ДатаКонца", "РасчСчет"})
+        EXPECT_EQ(header[key], section[key]) << key;
+    EXPECT_EQ(section["РасчСчет"], account);
+    EXPECT_EQ(DateOf(section["ДатаНачала"]), *std::min_element(dates.begin(), dates.end()));
+    EXPECT_EQ(DateOf(section["ДатаКонца"]), *std::max_element(dates.begin(), dates.end()));
+    EXPECT_EQ(Kopecks(section["ВсегоСписано"]), debits);
+    EXPECT_EQ(Kopecks(section["ВсегоПоступило"]), credits);
+    EXPECT_EQ(Kopecks(section["КонечныйОстаток"]),
+              Kopecks(section["НачальныйОстаток"]) + credits - debits);
+}
+
+} // namespace
+
+TEST(ExportCommand, TheStatementHoldsWhatAStrictImporterRequires)
+{
+    QTemporaryDir dir;
+    for (const QString& name : QDir(kConfig).entryList(QDir::Files))
+        QFile::copy(QDir(kConfig).filePath(name), dir.filePath(name));
+    const struct {
+        const char* account;
+        const char* opening;
+        const char* balances;
+    } cases[] = {
+        {"40702810438000012345", "100000.00",
+         "НачальныйОстаток=100000.00\r\nВсегоПоступило=3150.00\r\nВсегоСписано=38300.50\r\n"
+         "КонечныйОстаток=64849.50\r\n"},
+        {"40702810242000031906", "", // never set
+         "НачальныйОстаток=0.00\r\nВсегоПоступило=27300.00\r\nВсегоСписано=1234.56\r\n"
+         "КонечныйОстаток=26065.44\r\n"},
+    };
+    for (const auto& c : cases) {
+        WriteTestFile(dir.filePath("CONFIG.INI"), QByteArray("[Organization]\r\nACC=") + c.account +
+                                                      "\r\nOpeningBalance=" + c.opening + "\r\n");
+        const QString out = dir.filePath("statement.txt");
+        const CliRun run =
+            Cli({"export", ExamplesFolder(), "--template", "Выписка для бухгалтерии.txt.tpl",
+                 "--out", out, "--config", dir.path(), "--date", "2024-03-21T10:00"});
+        ASSERT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_EQ(run.err, "Документы успешно сохранены в '" + out + "'\n");
+        const QString text = AnsiCodec::Decode(Contents(out));
+        EXPECT_TRUE(text.contains(QString::fromUtf8(c.balances))) << c.account;
+        CheckStatement(text, c.account);
+    }
+}
+
+TEST(ExportCommand, ReadAndExportGiveTheSameBytesUnderEveryLocale)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath("out");
+    QList<QByteArray> russian;
+    for (const char* locale :
+         {"ru_RU.UTF-8", "en_US.UTF-8", "de_DE.UTF-8", "uk_UA.UTF-8", "ja_JP.UTF-8", "C"}) {
+        const QStringList environment = {QStringLiteral("LANG=") + locale,
+                                         QStringLiteral("LC_ALL=") + locale,
+                                         QStringLiteral("LC_NUMERIC=") + locale};
+        QList<QByteArray> outputs;
+        for (const char* format : {"tsv", "json"}) {
+            const CliRun run = CliWithEnvironment(
+                {"read", ExamplesFolder(), "--config", kConfig, "--format", format}, environment);
+            outputs.append((run.out + run.err).toUtf8());
+        }
+        for (const char* name :
+             {"Выписка для бухгалтерии.txt.tpl", "CSV-реестр.csv.tpl", "HTML-реестр.html.tpl"}) {
+            const CliRun run = CliWithEnvironment({"export", ExamplesFolder(), "--template",
+                                                   QString::fromUtf8(name), "--out", out,
+                                                   "--config", kConfig, "--date", "2024-03-05"},
+                                                  environment);
+            outputs.append(run.err.toUtf8() + Contents(out));
+        }
+        if (russian.isEmpty())
+            russian = outputs;
+        for (qsizetype i = 0; i < outputs.size(); ++i)
+            EXPECT_EQ(outputs[i], russian[i]) << locale << " output " << i;
+    }
+    EXPECT_TRUE(russian[0].contains("\t05.03.2024\t15\u00A0000,50\u00A0₽\t"));
+    EXPECT_TRUE(russian[2].contains(Ansi("\r\nСумма=15000.50\r\n")));
+    EXPECT_TRUE(russian[3].contains(";05.03.2024;15000,50;"));
 }

@@ -25,19 +25,31 @@ TEST(BadTemplates, RenderByTheSectionRulesWhateverTheFileHolds)
     QByteArray everyByte(256, Qt::Uninitialized);
     for (int i = 0; i < 256; ++i)
         everyByte[i] = char(i);
+    QByteArray unknown;
+    for (int i = 0; i < 50000; ++i)
+        unknown += "{X" + QByteArray::number(i) + "}{=x" + QByteArray::number(i) + "}{";
     const struct {
         const char* name;
         QByteArray bytes;
         QByteArray output;
     } cases[] = {
-        {"empty", "", "\r\n\r\n"},
+        {"100 000 names and directives that nothing fills", "<document>" + unknown + "</document>",
+         "\r\n" + unknown + "\r\n"},
+        {"empty", "", "refused"},
+        {"truncated before the document block ends",
+         Ansi("<header>\r\n1CClientBankExchange\r\n</header>\r\n<document>\r\nНомер={Номер}"),
+         "refused"},
+        {"not a template", Ansi("Номер;Дата;Сумма\r\n125;05.03.2024;15000,50\r\n"), "refused"},
+        {"an escape kind that does not exist",
+         "<formats><escape>xml</escape></formats><document></document>", "refused"},
         {"LF line ends",
          Ansi("<formats>\n<date>yyyy</date>\n</formats>\n<header>\n{MakeDate}\n</header>\n"
               "<document>\n{Дата}|{Amount}\n</document>\n<footer>\nend\n</footer>\n"),
          "\n2024\n\r\n\n2024|1234,56\n\r\n\nend\n"},
         {"sections missing or left open", Ansi("<document>{Сумма}</document><footer>end"),
          "\r\n1234,56\r\n"},
-        {"binary", "<header>" + everyByte + "</header>" + everyByte, everyByte + "\r\n\r\n"},
+        {"binary", "<header>" + everyByte + "</header><document></document>" + everyByte,
+         everyByte + "\r\n\r\n"},
         {"binary formats",
          "<formats><date>" + QByteArray("\0'\xFF", 3) + "</date><decimal_separator>" +
              QByteArray(1, '\0') + "</decimal_separator></formats>" +
@@ -45,17 +57,19 @@ TEST(BadTemplates, RenderByTheSectionRulesWhateverTheFileHolds)
          "\r\n" + QByteArray("\0'\xFF", 3) + " 1234" + QByteArray(1, '\0') + "56\r\n"},
         {"a date pattern of 200 000 letters",
          "<formats><date>" + QByteArray(200000, 'd') +
-             "</date></formats><header>{MakeDate}</header>",
+             "</date></formats><header>{MakeDate}</header><document></document>",
          Ansi("вторник").repeated(50000) + "\r\n\r\n"},
     };
     for (const auto& c : cases) {
         const QString tpl = WriteTestFile(dir.filePath("t.tpl"), c.bytes);
         const QString out = dir.filePath("out.txt");
-        ASSERT_TRUE(RenderExport(out, table, tpl, QDateTime(QDate(2024, 3, 5), QTime(9, 7)),
-                                 INIStorage(dir.path())))
-            << c.name;
-        QFile file(out);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), c.output) << c.name;
+        QFile::remove(out);
+        QString error;
+        const bool written =
+            RenderExport(out, table, tpl, QDateTime(QDate(2024, 3, 5), QTime(9, 7)),
+                         INIStorage(dir.path()), &error);
+        EXPECT_EQ(Contents(out), written ? c.output : "<missing>") << c.name;
+        EXPECT_EQ(written, c.output != "refused") << c.name;
+        EXPECT_EQ(error.startsWith("Шаблон '" + tpl + "' не годится: "), !written) << c.name;
     }
 }

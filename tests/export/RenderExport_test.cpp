@@ -1,5 +1,6 @@
 #include "AnsiCodec.h"
 #include "DocumentTableModel.h"
+#include "ExportTotals.h"
 #include "INIStorage.h"
 #include "RenderExport.h"
 #include "TestFiles.h"
@@ -17,23 +18,48 @@ namespace {
 
 const QDateTime kTimestamp(QDate(2024, 3, 5), QTime(9, 7, 30));
 
-// A table of three columns: the amount shown in currency form first, then a date and a name.
+const QString kAccount = QStringLiteral("40702810000000000001");
+
+// A table with the amount shown in currency form first, then a date, a number, a name and the
+// payer's and payee's accounts.
 class ExportTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        table.SetColumns(
-            {{"Сумма", "Сумма;Amount"}, {"Дата", "Дата"}, {"ИНН", "INN;ИНН"}, {"Имя", "Имя; KPP"}});
+        table.SetColumns({{"Сумма", "Сумма;Amount"},
+                          {"Дата", "Дата"},
+                          {"ИНН", "INN;ИНН"},
+                          {"Имя", "Имя; KPP"},
+                          {"Счет плательщика", "Плательщик"},
+                          {"Счет получателя", "Получатель"}});
         AddRow("1\u00A0234,56\u00A0₽", "05.03.2024", "2024-03-05", "7701234560", "ООО «Ромашка»");
     }
 
     void AddRow(const QString& amount, const QString& dateShown, const QString& date,
-                const QString& inn, const QString& name, Qt::CheckState state = Qt::Checked)
+                const QString& inn, const QString& name, Qt::CheckState state = Qt::Checked,
+                const QString& payer = {}, const QString& payee = {})
     {
-        table.AppendRow({"doc" + QString::number(table.rowCount()),
-                         amount,
-                         state,
-                         {{dateShown, date}, {inn, inn}, {name, name}}});
+        table.AppendRow(
+            {"doc" + QString::number(table.rowCount()),
+             amount,
+             state,
+             {{dateShown, date}, {inn, inn}, {name, name}, {payer, payer}, {payee, payee}}});
+    }
+
+    void SetAccount(const QByteArray& balance = "100.00")
+    {
+        WriteTestFile(dir.filePath("CONFIG.INI"), "[Organization]\r\nACC=" + kAccount.toLatin1() +
+                                                      "\r\nOpeningBalance=" + balance + "\r\n");
+    }
+
+    // Renders the rows in the order given; the outcome tells what the user would be told.
+    QByteArray RenderRows(const QString& templateText, const QList<int>& rows,
+                          ExportOutcome& outcome)
+    {
+        EXPECT_TRUE(RenderExport(Output(), table, rows, Template(templateText), kTimestamp,
+                                 INIStorage(dir.path()), outcome))
+            << outcome.errorString.toStdString();
+        return Written();
     }
 
     QString Template(const QString& text)
@@ -75,11 +101,11 @@ TEST_F(ExportTest, WithoutFormatsUsesTheUserSeparatorAndDefaultPatterns)
               Ansi("05.03.2024 09:07\r\n1234,56|05.03.2024\r\n"));
 }
 
-TEST_F(ExportTest, WithoutSectionsEveryCheckedRowGivesOneLineBreak)
+TEST_F(ExportTest, AnEmptyDocumentBlockGivesOneLineBreakPerCheckedRow)
 {
     AddRow("1,00 ₽", "", "", "", "", Qt::Unchecked);
     AddRow("2,00 ₽", "", "", "", "");
-    EXPECT_EQ(Render("no sections at all"), "\r\n\r\n\r\n");
+    EXPECT_EQ(Render("<document></document>"), "\r\n\r\n\r\n");
 }
 
 TEST_F(ExportTest, FillsHeaderBlocksAndFooterByTheTemplatesFormats)
@@ -106,7 +132,7 @@ TEST_F(ExportTest, AnExistingReadOnlyFileIsReplaced)
 {
     WriteTestFile(Output(), "old content that is longer than the new one");
     QFile::setPermissions(Output(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-    EXPECT_EQ(Render("<header>new</header>"), "new\r\n\r\n");
+    EXPECT_EQ(Render("<header>new</header><document></document>"), "new\r\n\r\n");
     EXPECT_TRUE(QFile::permissions(Output()) & QFile::WriteOwner);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2)
         << "no temporary file is left beside the output";
@@ -126,7 +152,8 @@ TEST_F(ExportTest, AnUnreadableTemplateIsAnErrorNamingItAndWritesNothing)
 TEST_F(ExportTest, AFolderThatDoesNotExistFailsWithoutLeavingAnything)
 {
     QString error;
-    EXPECT_FALSE(RenderExport(dir.filePath("absent/out.txt"), table, Template("x"), kTimestamp,
+    EXPECT_FALSE(RenderExport(dir.filePath("absent/out.txt"), table,
+                              Template("<document>x</document>"), kTimestamp,
                               INIStorage(dir.path()), &error));
     EXPECT_TRUE(error.contains("absent/out.txt")) << error.toStdString();
 }
@@ -135,7 +162,8 @@ TEST_F(ExportTest, AFolderThatDoesNotExistFailsWithoutLeavingAnything)
 TEST_F(ExportTest, AWriteThatFailsHalfwayKeepsTheOldFile)
 {
     WriteTestFile(Output(), "the statement of yesterday");
-    const QString tpl = Template("<header>" + QString(100000, 'x') + "</header>");
+    const QString tpl =
+        Template("<header>" + QString(100000, 'x') + "</header><document></document>");
     // A file size limit makes the write fail the way a full disk does.
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit saved{};
@@ -151,3 +179,194 @@ TEST_F(ExportTest, AWriteThatFailsHalfwayKeepsTheOldFile)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 #endif
+
+TEST_F(ExportTest, DirectivesFigureOverTheCheckedDocumentsInTheOrderGiven)
+{
+    SetAccount();
+    AddRow("10,00 ₽", "07.03.2024", "2024-03-07", "", "{Дата}{=count}", Qt::Checked, "1",
+           kAccount);
+    AddRow("9,50 ₽", "06.03.2024", "06.03.2024", "", "", Qt::Checked, " " + kAccount + " ");
+    AddRow("1 000 000,00 ₽", "01.01.2024", "2024-01-01", "", "", Qt::Unchecked, kAccount);
+    AddRow("0,25 ₽", "", "", "", "x", Qt::Checked, kAccount, kAccount);
+    const QString formats = "<formats><decimal_separator>.</decimal_separator>"
+                            "<payer_account>ПЛАТЕЛЬЩИК</payer_account>"
+                            "<payee_account>получатель</payee_account></formats>";
+    const struct {
+        const char* name;
+        const char* sections;
+        QList<int> rows;
+        const char* output;
+        QStringList unfilled;
+    } cases[] = {
+        {"count, sums, earliest and latest",
+         "<header>{=count} {=COUNT документ документа документов} {=sum Amount} {=min Дата} "
+         "{=max Дата} {=min ИНН} {=max Сумма}</header><document></document>",
+         {0, 1, 2, 3, 4},
+         "4 4 документа 1254.31 05.03.2024 07.03.2024 7701234560 1234.56\r\n"
+         "\r\n\r\n\r\n\r\n",
+         {}},
+        {"balances relative to the account",
+         "<header>{=opening}|{=debits Сумма}|{=credits Сумма}|{=closing Сумма}</header>"
+         "<document></document>",
+         {0, 1, 2, 3, 4},
+         "100.00|9.75|10.25|100.50\r\n\r\n\r\n\r\n\r\n",
+         {}},
+        {"conditions per document, values inserted once, rows in the order given",
+         "<document>{Дата}:{=debit}Д{=end}{=credit}К{=if Имя}+{Имя}{=end}{=end};</document>"
+         "<footer>{=count} {=min Дата}</footer>",
+         {4, 2, 1, 0},
+         "\r\n:ДК+x;\r\n06.03.2024:Д;\r\n07.03.2024:К+{Дата}{=count};\r\n"
+         "05.03.2024:;\r\n4 05.03.2024",
+         {}},
+        {"amounts with two decimals at least, other values as they are",
+         "<document>{=amount Сумма}|{=amount Дата}</document>",
+         {0, 2, 4},
+         "\r\n1234.56|05.03.2024\r\n9.50|06.03.2024\r\n0.25|\r\n",
+         {}},
+        {"what nothing fills stays as written and is reported",
+         "<header>{Сумма}{=sum Нет}{=debit}</header><document>{KPP}{MakeDate}{=if}{=end}"
+         "{ {a b}{=min}{=credit}</document><footer>{=count 1 2}{=closing Сумма}</footer>",
+         {0},
+         "{Сумма}{=sum Нет}{=debit}\r\n{KPP}{MakeDate}{=if}{=end}{ {a b}{=min}\r\n"
+         "{=count 1 2}100.00",
+         {"{=sum Нет}", "{=debit}", "{KPP}", "{MakeDate}", "{=if}", "{=end}", "{=min}", "{=credit}",
+          "{=count 1 2}"}},
+    };
+    for (const auto& c : cases) {
+        ExportOutcome outcome;
+        EXPECT_EQ(RenderRows(formats + QString::fromUtf8(c.sections), c.rows, outcome),
+                  Ansi(QString::fromUtf8(c.output)))
+            << c.name;
+        EXPECT_EQ(outcome.unfilled, c.unfilled) << c.name;
+        EXPECT_FALSE(outcome.accountMissing || outcome.openingUnreadable) << c.name;
+    }
+}
+
+TEST_F(ExportTest, WithoutTheAccountNothingIsADebitAndTheUserIsTold)
+{
+    AddRow("10,00 ₽", "", "", "", "", Qt::Checked, "", "");
+    const struct {
+        const char* settings;
+        const char* formats;
+        const char* output;
+        bool accountMissing;
+        bool openingUnreadable;
+        QStringList unfilled;
+    } cases[] = {
+        {"",
+         "<payer_account>Плательщик</payer_account>",
+         "=0,00 0,00\r\n\r\n\r\n",
+         true,
+         false,
+         {"<payee_account></payee_account>"}},
+        {"ACC=1\r\nOpeningBalance=сто",
+         "<payer_account>Плательщик</payer_account>",
+         "1=0,00 0,00\r\n\r\n\r\n",
+         false,
+         true,
+         {"<payee_account></payee_account>"}},
+        {"ACC=1\r\nOpeningBalance=-1 000,5",
+         "<payer_account>Плательщик</payer_account><payee_account>Получатель</payee_account>",
+         "1=0,00 -1000,50\r\n\r\n\r\n",
+         false,
+         false,
+         {}},
+        {"ACC=1",
+         "<payee_account>нет такого</payee_account>",
+         "1=0,00 0,00\r\n\r\n\r\n",
+         false,
+         false,
+         {"<payer_account></payer_account>", "<payee_account>нет такого</payee_account>"}},
+    };
+    for (const auto& c : cases) {
+        WriteTestFile(dir.filePath("CONFIG.INI"),
+                      "[Organization]\r\n" + QByteArray(c.settings) + "\r\n");
+        ExportOutcome outcome;
+        EXPECT_EQ(RenderRows("<formats>" + QString::fromUtf8(c.formats) +
+                                 "</formats><header>{ACC}={=debits Сумма} {=closing Сумма}"
+                                 "</header><document>{=debit}D{=end}</document>",
+                             {0, 1}, outcome),
+                  Ansi(QString::fromUtf8(c.output)))
+            << c.settings;
+        EXPECT_EQ(outcome.accountMissing, c.accountMissing) << c.settings;
+        EXPECT_EQ(outcome.openingUnreadable, c.openingUnreadable) << c.settings;
+        EXPECT_EQ(outcome.unfilled, c.unfilled) << c.settings;
+    }
+}
+
+TEST_F(ExportTest, ValuesAreEscapedByTheDeclaredKind)
+{
+    SetAccount();
+    table.ClearRows();
+    AddRow("1,5 ₽", "", "", "",
+           "ООО \"Ромашка\";\r\nСекцияДокумент=<img src=x>&'\tдоговор: 12:30");
+    const struct {
+        const char* formats;
+        const char* name;
+        const char* amounts;
+    } cases[] = {
+        {"", "ООО \"Ромашка\";\r\nСекцияДокумент=<img src=x>&'\tдоговор: 12:30", "1,5|1,50"},
+        {"<escape>text</escape>", "ООО \"Ромашка\";  СекцияДокумент=<img src=x>&' договор: 12:30",
+         "1,5|1,50"},
+        {"<escape>CSV</escape>",
+         "\"ООО \"\"Ромашка\"\";\r\nСекцияДокумент=<img src=x>&'\tдоговор: 12:30\"", "1,5|1,50"},
+        {"<escape>csv</escape><separator>,</separator>",
+         "\"ООО \"\"Ромашка\"\";\r\nСекцияДокумент=<img src=x>&'\tдоговор: 12:30\"",
+         "\"1,5\"|\"1,50\""},
+        {"<escape> html </escape>",
+         "ООО &quot;Ромашка&quot;;\r\nСекцияДокумент=&lt;img src=x&gt;&amp;&#39;\tдоговор: 12:30",
+         "1,5|1,50"},
+    };
+    for (const auto& c : cases) {
+        ExportOutcome outcome;
+        const QString amounts = QString::fromUtf8(c.amounts);
+        EXPECT_EQ(RenderRows("<formats>" + QString::fromUtf8(c.formats) +
+                                 "<decimal_separator>,</decimal_separator></formats>"
+                                 "<header>{ACC}</header><document>{Имя}|{Сумма}</document>"
+                                 "<footer>{=sum Сумма}</footer>",
+                             {0}, outcome),
+                  Ansi(kAccount + "\r\n" + QString::fromUtf8(c.name) + "|" +
+                       amounts.section('|', 0, 0) + "\r\n" + amounts.section('|', 1)))
+            << c.formats;
+    }
+}
+
+TEST_F(ExportTest, ValuesRepeatingPlaceholdersAreNotSearchedAgain)
+{
+    // Twenty columns whose values name every column: substituted column after column, each
+    // value would multiply the block, and the export would not end.
+    QList<DocumentColumn> columns;
+    QString block;
+    for (int i = 0; i < 20; ++i) {
+        columns.append({"c" + QString::number(i), "c" + QString::number(i)});
+        block += "{c" + QString::number(i) + "}";
+    }
+    table.SetColumns(columns);
+    table.AppendRow({"doc", block, Qt::Checked, QList<SubItem>(19, {block, block})});
+    ExportOutcome outcome;
+    EXPECT_EQ(RenderRows("<document>" + block + "</document>", {0}, outcome),
+              Ansi("\r\n" + block.repeated(20) + "\r\n"));
+}
+
+TEST_F(ExportTest, CharactersOutsideTheCodePageAreCountedOncePerCharacter)
+{
+    table.ClearRows();
+    AddRow("1", "", "", "", QStringLiteral("Ω Альфа 😀 ? №"));
+    ExportOutcome outcome;
+    EXPECT_EQ(RenderRows("<document>{Имя}</document>", {0}, outcome),
+              Ansi("\r\n? Альфа ? ? №\r\n"));
+    EXPECT_EQ(outcome.replacedCharacters, 2);
+}
+
+TEST(ExportTotals, NounFormsFollowTheCount)
+{
+    const QStringList forms = {"документ", "документа", "документов"};
+    const struct {
+        qint64 count;
+        const char* form;
+    } cases[] = {{0, "документов"}, {1, "документ"},    {2, "документа"},    {4, "документа"},
+                 {5, "документов"}, {11, "документов"}, {12, "документов"},  {14, "документов"},
+                 {21, "документ"},  {22, "документа"},  {111, "документов"}, {1001, "документ"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ExportTotals::FormFor(c.count, forms), QString::fromUtf8(c.form)) << c.count;
+}

@@ -65,4 +65,22 @@ TEST(TemplateList, SaveMessagesCountEveryRowOfTheTable)
     }
     EXPECT_EQ(TemplateList::FailureMessage().text, "Ошибка! Не удалось сохранить файл!");
     EXPECT_EQ(TemplateList::FailureMessage().color, StatusColor::Red);
+    EXPECT_EQ(TemplateList::FailureMessage("Шаблон 'a.tpl' не годится").text,
+              "Ошибка! Не удалось сохранить файл! Шаблон 'a.tpl' не годится");
+}
+
+TEST(TemplateList, TheSaveMessageSaysWhatTheUserShouldKnow)
+{
+    ExportOutcome outcome;
+    outcome.accountMissing = true;
+    outcome.openingUnreadable = true;
+    outcome.replacedCharacters = 3;
+    outcome.unfilled = QStringList{"{КодНазПлатежа}", "{=sum Итог}"};
+    const StatusMessage message = TemplateList::SuccessMessage(2, "/out/a.txt", outcome);
+    EXPECT_EQ(message.text, "Документы успешно сохранены в '/out/a.txt'. Не задан расчетный счет "
+                            "организации (Настройки, CONFIG.INI). "
+                            "Начальный остаток в настройках не сумма: "
+                            "взят 0.00. Заменено на \"?\" символов, которых нет в Windows-1251: 3. "
+                            "Не заполнены: {КодНазПлатежа}, {=sum Итог}");
+    EXPECT_EQ(message.color, StatusColor::Green);
 }

@@ -1,4 +1,4 @@
-#include "SubstitutePlaceholder.h"
+#include "ValueFormatter.h"
 
 #include <QDate>
 #include <QTime>
@@ -13,16 +13,14 @@ TemplateFormats PointFormats()
     return formats;
 }
 
-QString Substituted(const QVariant& value, const TemplateFormats& formats = PointFormats())
+QString Formatted(const QVariant& value, const TemplateFormats& formats = PointFormats())
 {
-    QString block = QStringLiteral("<{V}>");
-    SubstitutePlaceholder(block, QStringLiteral("{V}"), value, formats);
-    return block;
+    return QLatin1Char('<') + ValueFormatter(formats).Text(value) + QLatin1Char('>');
 }
 
 } // namespace
 
-TEST(SubstitutePlaceholder, FormatsValuesByTheTemplatesRules)
+TEST(ValueFormatter, FormatsValuesByTheTemplatesRules)
 {
     TemplateFormats comma = PointFormats();
     comma.decimalSeparator = QStringLiteral(",");
@@ -51,18 +49,20 @@ TEST(SubstitutePlaceholder, FormatsValuesByTheTemplatesRules)
         {"1.5.2024", PointFormats(), "<01.05.2024>"},
         {QDate(2024, 1, 15), PointFormats(), "<15.01.2024>"},
         {QTime(14, 5, 33), PointFormats(), "<14:05>"},
-        {"Договор: 17/2024", PointFormats(), "<17/2024>"},
-        {"12:30", PointFormats(), "<30>"},
+        {"Оплата по договору: 17/2024 за март", PointFormats(),
+         "<Оплата по договору: 17/2024 за март>"},
+        {"ООО Поставщик: филиал №2", PointFormats(), "<ООО Поставщик: филиал №2>"},
+        {"12:30", PointFormats(), "<12:30>"},
         {" ООО «Ромашка» ", PointFormats(), "<ООО «Ромашка»>"},
         {"", PointFormats(), "<>"},
         {QVariant(), PointFormats(), "<>"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Substituted(c.value, c.formats), QString::fromUtf8(c.text))
+        EXPECT_EQ(Formatted(c.value, c.formats), QString::fromUtf8(c.text))
             << c.value.toString().toStdString();
 }
 
-TEST(SubstitutePlaceholder, CurrencyTextComesOffBeforeTheGroupingCharacter)
+TEST(ValueFormatter, CurrencyTextComesOffBeforeTheGroupingCharacter)
 {
     // A locale whose currency text " р." follows the amount, with a space between groups.
     const ValueFormatter formatter(PointFormats(), {",", " ", " р.", "р."});
@@ -77,28 +77,4 @@ TEST(SubstitutePlaceholder, CurrencyTextComesOffBeforeTheGroupingCharacter)
     };
     for (const auto& c : cases)
         EXPECT_EQ(formatter.Text(QString::fromUtf8(c.value)), QString::fromUtf8(c.text)) << c.value;
-}
-
-TEST(SubstitutePlaceholder, MatchesEveryOccurrenceWithoutRegardToCase)
-{
-    const struct {
-        const char* block;
-        const char* placeholder;
-        const char* value;
-        const char* result;
-    } cases[] = {
-        {"{INN} {inn} {Inn}", "{INN}", "77", "77 77 77"},
-        {"ИНН={инн};{ИнН}", "{ИНН}", "77", "ИНН=77;77"},
-        {"{a} {A}", "{A}", "{A}{a}", "{A}{a} {A}{a}"},
-        {"{a}{a}", "{a}", "", ""},
-        {"no placeholder", "{a}", "x", "no placeholder"},
-        {"{aa}", "{a}", "x", "{aa}"},
-        {"ß{ä}", "ß{Ä}", "x", "x"},
-    };
-    for (const auto& c : cases) {
-        QString block = QString::fromUtf8(c.block);
-        SubstitutePlaceholder(block, QString::fromUtf8(c.placeholder), QString::fromUtf8(c.value),
-                              PointFormats());
-        EXPECT_EQ(block, QString::fromUtf8(c.result)) << c.block;
-    }
 }
