@@ -115,10 +115,10 @@ void OptionsDlg::CreateControls()
     LabelW3->setGeometry(twips.Rect(312, 1368, 1284, 300));
     txtACC = DigitsBox(20, FrameW1);
     txtACC->setGeometry(twips.Rect(1716, 1344, 3756, 312));
-    // Shortened like "Расч. счет:" to fit the column of labels; the tool tip says it in full.
-    LabelW4 = RightLabel(QStringLiteral("Нач. остаток:"), FrameW1);
-    LabelW4->setGeometry(twips.Rect(96, 1824, 1500, 300));
-    LabelW4->setToolTip(QStringLiteral("Начальный остаток"));
+    // Two lines, centred on its box: the column of labels is too narrow for it on one.
+    LabelW4 = RightLabel(QStringLiteral("Начальный остаток:"), FrameW1);
+    LabelW4->setWordWrap(true);
+    LabelW4->setGeometry(twips.Rect(96, 1716, 1524, 480));
     txtBalance = AmountBox(FrameW1);
     txtBalance->setGeometry(twips.Rect(1716, 1800, 3756, 312));
     txtBalance->setPlaceholderText(QStringLiteral("0,00"));
