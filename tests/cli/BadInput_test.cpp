@@ -21,6 +21,17 @@ QString NothingFound(const QString& path)
     return "Не найдено совместимых документов в '" + path + "'\n";
 }
 
+QString NoTemplate(const QString& name)
+{
+    return "vypiska-cli: error: Не удалось прочитать шаблон '" + name +
+           "'\nОшибка! Не удалось сохранить файл!\n";
+}
+
+QString NoColumns(const QString& config)
+{
+    return "vypiska-cli: error: Не удалось прочитать файл столбцов '" + config + "/TAG.INI'\n";
+}
+
 QString NotWritten(const QString& path)
 {
     return "vypiska-cli: error: Не удалось записать файл '" + path +
@@ -45,6 +56,22 @@ TEST(BadInput, EveryRunEndsWithItsStatusAndWritesOnlyItsOutput)
     WriteTestFile(at("lf/TAG.INI"),
                   AnsiCodec::Encode(u"Номер=Номер;НомерДок\nСумма=Сумма;СуммаДок\n"));
     WriteTestFile(at("empty/TAG.INI"), "");
+    // Files that are not regular files, where the program reads its configuration and documents.
+    const auto fifo = [](const QString& path) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    };
+    ASSERT_TRUE(fifo(config + "/fifo.tpl") && fifo(at("fifo/TAG.INI")));
+    ASSERT_TRUE(QFile::link("/dev/zero", config + "/zero.tpl"));
+    ASSERT_TRUE(QDir().mkpath(at("zero")) && QFile::link("/dev/zero", at("zero/TAG.INI")));
+    const QString settings = at("settings");
+    QDir().mkpath(settings);
+    QFile::copy(config + "/TAG.INI", settings + "/TAG.INI");
+    WriteTestFile(settings + "/t.tpl", "<header>{ACC}</header>");
+    ASSERT_TRUE(fifo(settings + "/CONFIG.INI") && fifo(settings + "/USER.INI"));
+    const QString pagemap = at("pagemap.xml");
+    const QString kmsg = at("kmsg.xml");
+    ASSERT_TRUE(QFile::link("/proc/self/pagemap", pagemap) && QFile::link("/proc/kmsg", kmsg));
     QByteArray everyByte(256, Qt::Uninitialized);
     for (int i = 0; i < 256; ++i)
         everyByte[i] = char(i);
@@ -103,9 +130,25 @@ TEST(BadInput, EveryRunEndsWithItsStatusAndWritesOnlyItsOutput)
          "Успешно прочитан 1 документ в '" + kSample + "'\n"},
         {"empty template", exportTo(out, "empty.tpl"), 0,
          "Документ успешно сохранен в '" + out + "'\n", out, "\r\n\r\n"},
-        {"template that is a folder", exportTo(out, "folder.tpl"), 1,
-         "vypiska-cli: error: Не удалось прочитать шаблон 'folder.tpl'\n"
-         "Ошибка! Не удалось сохранить файл!\n"},
+        {"template that is a folder", exportTo(out, "folder.tpl"), 1, NoTemplate("folder.tpl")},
+        {"template that is a pipe", exportTo(out, "fifo.tpl"), 1, NoTemplate("fifo.tpl")},
+        {"template linked to /dev/zero", exportTo(out, "zero.tpl"), 1, NoTemplate("zero.tpl")},
+        {"column map that is a pipe",
+         {"read", kSample, "--config", at("fifo")},
+         1,
+         NoColumns(at("fifo")) + NothingFound(kSample)},
+        {"column map linked to /dev/zero",
+         {"read", kSample, "--config", at("zero")},
+         1,
+         NoColumns(at("zero")) + NothingFound(kSample)},
+        {"settings files that are pipes",
+         {"export", kSample, "--template", "t.tpl", "--out", out, "--config", settings},
+         0,
+         "Документ успешно сохранен в '" + out + "'\n",
+         out,
+         "\r\n\r\n"},
+        {"document linked to /proc/self/pagemap", {"read", pagemap}, 1, NothingFound(pagemap)},
+        {"document linked to /proc/kmsg", {"read", kmsg}, 1, NothingFound(kmsg)},
         {"read-only output file", exportTo(readOnly, "t.tpl"), 0,
          "Документ успешно сохранен в '" + readOnly + "'\n", readOnly, "new\r\n\r\n"},
         {"output under a file", exportTo(underFile, "t.tpl"), 1, NotWritten(underFile)},
