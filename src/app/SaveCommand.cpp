@@ -4,6 +4,7 @@
 #include "FileShower.h"
 #include "Form1.h"
 #include "INIStorage.h"
+#include "OutputRefusal.h"
 #include "RenderExport.h"
 #include "TemplateList.h"
 
@@ -56,6 +57,12 @@ std::unique_ptr<QFileDialog> SaveCommand::CreateDialog(const TemplateList& templ
 
 bool SaveCommand::SaveTo(const QString& out, const QString& templatePath)
 {
+    const QString refusal =
+        OutputRefusal(out, m_form.TxtFileIn->text(), *m_form.Table(), templatePath, m_configFolder);
+    if (!refusal.isEmpty()) {
+        m_form.ShowStatusText({refusal, StatusColor::Red});
+        return false;
+    }
     if (!RenderExport(out, *m_form.Table(), templatePath, m_form.DTPicker1->dateTime(),
                       m_settings)) {
         m_form.ShowStatusText(TemplateList::FailureMessage());
@@ -98,4 +105,3 @@ QString SaveCommand::InputFolder() const
         return QString();
     return info.isDir() ? info.absoluteFilePath() : info.absolutePath();
 }
-

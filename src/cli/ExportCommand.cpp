@@ -5,6 +5,7 @@
 #include "ConsoleOutput.h"
 #include "DocumentTableModel.h"
 #include "INIStorage.h"
+#include "OutputRefusal.h"
 #include "ReadCycle.h"
 #include "RenderExport.h"
 #include "TemplateList.h"
@@ -73,10 +74,12 @@ int ExportCommand(const QStringList& arguments)
     }
 
     const QString out = line.Option(QStringLiteral("out"));
-    QString error;
-    if (!RenderExport(out, table,
-                      TemplatePath(line.Option(QStringLiteral("template")), configFolder),
-                      *timestamp, INIStorage(configFolder), &error)) {
+    const QString templatePath =
+        TemplatePath(line.Option(QStringLiteral("template")), configFolder);
+    QString error =
+        OutputRefusal(out, line.Positionals().first(), table, templatePath, configFolder);
+    if (!error.isEmpty() ||
+        !RenderExport(out, table, templatePath, *timestamp, INIStorage(configFolder), &error)) {
         ConsoleOutput::Error(error);
         ConsoleOutput::Err(TemplateList::FailureMessage().text + QLatin1Char('\n'));
         return 1;

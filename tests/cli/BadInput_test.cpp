@@ -7,9 +7,12 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <csignal>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 
 namespace {
 
@@ -32,10 +35,10 @@ QString NoColumns(const QString& config)
     return "vypiska-cli: error: Не удалось прочитать файл столбцов '" + config + "/TAG.INI'\n";
 }
 
-QString NotWritten(const QString& path)
+QString NotWritten(const QString& path, const QString& reason = {})
 {
-    return "vypiska-cli: error: Не удалось записать файл '" + path +
-           "'\nОшибка! Не удалось сохранить файл!\n";
+    return "vypiska-cli: error: Не удалось записать файл '" + path + "'" + reason +
+           "\nОшибка! Не удалось сохранить файл!\n";
 }
 
 } // namespace
@@ -154,7 +157,7 @@ TEST(BadInput, EveryRunEndsWithItsStatusAndWritesOnlyItsOutput)
         {"output under a file", exportTo(underFile, "t.tpl"), 1, NotWritten(underFile)},
         {"output in /proc", exportTo("/proc/vypiska-out.txt", "t.tpl"), 1,
          NotWritten("/proc/vypiska-out.txt")},
-        {"output is a folder", exportTo(folder, "t.tpl"), 1, NotWritten(folder)},
+        {"output is a folder", exportTo(folder, "t.tpl"), 1, NotWritten(folder, ": это папка")},
         {"write failing halfway", exportTo(survivor, "big.tpl"), 1, NotWritten(survivor), survivor,
          "the statement of yesterday", true},
     };
@@ -179,4 +182,92 @@ TEST(BadInput, EveryRunEndsWithItsStatusAndWritesOnlyItsOutput)
     EXPECT_EQ(status.st_mode & 07777, 0550u) << "a failed save changes nothing";
     // LF does not end a line of the column map: its one column's names run on into the next line.
     EXPECT_EQ(Cli({"read", kSample, "--config", at("lf")}, temp, false).out, "Номер\n\n");
+}
+
+namespace {
+
+// What stands at a path: its kind, and for a regular file its mode and bytes.
+QString Standing(const QString& path)
+{
+    struct stat status {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return "missing";
+    if (S_ISLNK(status.st_mode))
+        return "link to " + QFileInfo(path).symLinkTarget();
+    if (!S_ISREG(status.st_mode))
+        return QString::number(status.st_mode & S_IFMT, 8);
+    return QString::number(status.st_mode & 07777, 8) + " " + QString::fromUtf8(Contents(path));
+}
+
+} // namespace
+
+TEST(BadInput, OutputsReplaceOnlyWhatTheyShould)
+{
+    ::umask(022);
+    QTemporaryDir root;
+    const auto at = [&](const QString& name) { return root.filePath(name); };
+    const QString config = at("config");
+    QDir().mkpath(config);
+    QFile::copy(QStringLiteral(VYPISKA_SOURCE_DIR "/config/TAG.INI"), config + "/TAG.INI");
+    const QString tpl = WriteTestFile(config + "/t.tpl", "<header>new</header>");
+    const QString doc = at("doc.xml");
+    ASSERT_TRUE(QFile::copy(kSample, doc));
+    const QString pipe = at("pipe.txt");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString socket = at("socket.txt");
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, QFile::encodeName(socket).constData(),
+                 sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    const QString secret = WriteTestFile(at("secret.txt"), "old");
+    ::chmod(QFile::encodeName(secret).constData(), 0600);
+    const QString link = at("link.txt");
+    ASSERT_TRUE(QFile::link("secret.txt", link));
+    const QString toDoc = at("to-doc.txt");
+    ASSERT_TRUE(QFile::link(doc, toDoc));
+    const QString longName = at(QString(251, 'n') + ".txt");
+
+    const QString saved = "Документ успешно сохранен в '%1'\n";
+    const QString failed = "vypiska-cli: error: %1\nОшибка! Не удалось сохранить файл!\n";
+    const QString refused = failed.arg("Нельзя сохранить выписку в '%1': это %2");
+    const struct {
+        const char* name;
+        QString out;
+        int status;
+        QString err;
+        QString standing; // at what the output names, afterwards
+        QString other = {};
+        QString otherStanding = {};
+    } cases[] = {
+        {"a pipe nobody reads", pipe, 1,
+         failed.arg("Не удалось записать файл '" + pipe + "': канал никто не читает"), "10000"},
+        {"a character device", "/dev/null", 0, saved.arg("/dev/null"), "20000"},
+        {"a socket", socket, 1,
+         failed.arg("Не удалось записать файл '" + socket + "': это сокет, а не файл"), "140000"},
+        {"a link: its target is replaced and keeps its mode", link, 0, saved.arg(link),
+         "link to " + secret, secret, "600 new\r\n\r\n"},
+        {"the document read", doc, 1, refused.arg(doc, "читаемый документ"), Standing(doc)},
+        {"a link to the document read", toDoc, 1, refused.arg(toDoc, "читаемый документ"),
+         "link to " + doc, doc, Standing(doc)},
+        {"the template", tpl, 1, refused.arg(tpl, "шаблон выгрузки"), Standing(tpl)},
+        {"a file of the configuration folder", config + "/TAG.INI", 1,
+         refused.arg(config + "/TAG.INI", "файл папки настроек"), Standing(config + "/TAG.INI")},
+        {"a name of 255 bytes", longName, 0, saved.arg(longName), "644 new\r\n\r\n"},
+    };
+    const QStringList before = FolderTree(root.path());
+    for (const auto& c : cases) {
+        const CliRun run = Cli({"export", doc, "--template", tpl, "--out", c.out, "--config", config});
+        EXPECT_EQ(run.status, c.status) << c.name;
+        EXPECT_EQ(run.err, c.err) << c.name;
+        EXPECT_EQ(Standing(c.out), c.standing) << c.name;
+        if (!c.other.isEmpty()) {
+            EXPECT_EQ(Standing(c.other), c.otherStanding) << c.name;
+        }
+        QStringList left = FolderTree(root.path());
+        left.removeOne(QDir(root.path()).relativeFilePath(longName));
+        EXPECT_EQ(left, before) << c.name;
+    }
+    ::close(fd);
 }
