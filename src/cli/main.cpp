@@ -2,6 +2,7 @@
 #include "ExportCommand.h"
 #include "ReadCommand.h"
 #include "TemplatesCommand.h"
+#include "TemporaryPaths.h"
 #include "Usage.h"
 #include "UserLocale.h"
 #include "WordsCommand.h"
@@ -34,6 +35,7 @@ int UsageError(const QString& message)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    TemporaryPaths::InstallSignalHandlers();
     InstallUserLocale();
     QStringList arguments = app.arguments().mid(1);
     if (arguments.isEmpty())

@@ -3,6 +3,7 @@
 #include "DocumentTableModel.h"
 #include "FileSystemObject.h"
 #include "PluralSuffix.h"
+#include "TemporaryPaths.h"
 #include "TextCoder.h"
 #include "Unzip.h"
 
@@ -102,6 +103,7 @@ void ReadCycle::ReadArchive(const QString& archive)
                          QStringLiteral("vypiska-XXXXXX"));
     if (!folder.isValid())
         return;
+    const TemporaryPaths::Registration registered(folder.path(), true);
     UnzipFile(archive, folder.path(),
               [this](qsizetype done, qsizetype total) { Pause(done, total); });
     Pause(0, 0);

@@ -1,14 +1,17 @@
 #include "AnsiCodec.h"
-#include "FolderTree.h"
 #include "CliRunner.h"
+#include "FolderTree.h"
 #include "TestFiles.h"
 #include "ZipBuilder.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <csignal>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -258,7 +261,8 @@ TEST(BadInput, OutputsReplaceOnlyWhatTheyShould)
     };
     const QStringList before = FolderTree(root.path());
     for (const auto& c : cases) {
-        const CliRun run = Cli({"export", doc, "--template", tpl, "--out", c.out, "--config", config});
+        const CliRun run =
+            Cli({"export", doc, "--template", tpl, "--out", c.out, "--config", config});
         EXPECT_EQ(run.status, c.status) << c.name;
         EXPECT_EQ(run.err, c.err) << c.name;
         EXPECT_EQ(Standing(c.out), c.standing) << c.name;
@@ -270,4 +274,107 @@ TEST(BadInput, OutputsReplaceOnlyWhatTheyShould)
         EXPECT_EQ(left, before) << c.name;
     }
     ::close(fd);
+}
+
+namespace {
+
+// Stops the process as soon as something named with the prefix appears in the folder and holds
+// at least minimum entries itself (for a folder); the process then stands still at that point,
+// whatever the speed of the machine. False when nothing appeared while it ran.
+bool StopWhenCreated(QProcess& process, const QString& folder, const QByteArray& prefix,
+                     int minimum)
+{
+    const auto running = [&] {
+        return !process.waitForFinished(0) && process.state() != QProcess::NotRunning;
+    };
+    const int watch = ::inotify_init1(IN_CLOEXEC);
+    ::inotify_add_watch(watch, QFile::encodeName(folder).constData(), IN_CREATE);
+    QString created;
+    alignas(inotify_event) char buffer[4096];
+    while (created.isEmpty() && running()) {
+        pollfd ready{watch, POLLIN, 0};
+        if (::poll(&ready, 1, 100) <= 0)
+            continue;
+        const ssize_t length = ::read(watch, buffer, sizeof buffer);
+        for (ssize_t at = 0; at < length;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            at += ssize_t(sizeof(inotify_event) + event->len);
+            if (event->len > 0 && QByteArray(event->name).startsWith(prefix))
+                created = QDir(folder).filePath(QFile::decodeName(event->name));
+        }
+    }
+    ::close(watch);
+    while (!created.isEmpty() && running() && QDir(created).entryList(QDir::Files).size() < minimum)
+        QThread::msleep(1);
+    return !created.isEmpty() && ::kill(pid_t(process.processId()), SIGSTOP) == 0;
+}
+
+} // namespace
+
+TEST(BadInput, InterruptedRunsLeaveNothingBehindAndEndWithTheSignal)
+{
+    QTemporaryDir root;
+    const QString temp = root.filePath("temp");
+    const QString outFolder = root.filePath("out");
+    QDir().mkpath(temp);
+    QDir().mkpath(outFolder);
+    // Folders first, so that they are all there once the top holds documents.
+    QList<ZipEntry> entries = {
+        {"sub/deeper/a.xml", kDoc}, {"sub/b.xml", kDoc}, {"x/", "", ZipEntry::Folder}};
+    for (int i = 0; i < 20000; ++i)
+        entries.append({"d" + QByteArray::number(i) + ".xml", kDoc});
+    const QString archive = root.filePath("many.zip");
+    ASSERT_TRUE(WriteZip(archive, entries));
+    const QString config = root.filePath("config");
+    WriteTestFile(config + "/big.tpl", "<header>" + QByteArray(50 << 20, 'x') + "</header>");
+    QFile::copy(QStringLiteral(VYPISKA_SOURCE_DIR "/config/TAG.INI"), config + "/TAG.INI");
+    const QString out = WriteTestFile(outFolder + "/statement.txt", "the statement of yesterday");
+    const QStringList exportBig = {"export", kSample, "--template", "big.tpl",
+                                   "--out",  out,     "--config",   config};
+
+    const struct {
+        int signal;
+        QStringList arguments;
+        QString watched; // where the temporary item appears
+        QByteArray prefix;
+        int minimum;
+    } cases[] = {
+        {SIGINT, {"read", archive}, temp, "vypiska-", 100},
+        {SIGTERM, {"read", archive}, temp, "vypiska-", 100},
+        {SIGHUP, {"read", archive}, temp, "vypiska-", 100},
+        {SIGQUIT, {"read", archive}, temp, "vypiska-", 100},
+        {SIGINT, exportBig, outFolder, ".vypiska-", 0},
+        {SIGTERM, exportBig, outFolder, ".vypiska-", 0},
+    };
+    for (const auto& c : cases) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TEMP", temp);
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(VYPISKA_BIN_DIR "/vypiska-cli"), c.arguments);
+        ASSERT_TRUE(process.waitForStarted());
+        ASSERT_TRUE(StopWhenCreated(process, c.watched, c.prefix, c.minimum))
+            << c.signal << process.readAllStandardError().toStdString();
+        const auto pid = pid_t(process.processId());
+        ::kill(pid, c.signal);
+        ::kill(pid, SIGCONT);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << c.signal;
+        EXPECT_EQ(process.exitCode(), 128 + c.signal) << c.signal;
+        EXPECT_EQ(FolderTree(temp), QStringList()) << c.signal;
+        EXPECT_EQ(FolderTree(outFolder), QStringList("statement.txt")) << c.signal;
+        EXPECT_EQ(Contents(out), "the statement of yesterday") << c.signal;
+    }
+
+    // A file-size limit stops the write with its own signal.
+    QProcess limited;
+    limited.setChildProcessModifier([] {
+        const rlimit limit{1 << 20, 1 << 20};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    limited.start(QStringLiteral(VYPISKA_BIN_DIR "/vypiska-cli"), exportBig);
+    ASSERT_TRUE(limited.waitForFinished(60000));
+    EXPECT_EQ(limited.exitCode(), 128 + SIGXFSZ);
+    EXPECT_EQ(FolderTree(outFolder), QStringList("statement.txt"));
+    EXPECT_EQ(Contents(out), "the statement of yesterday");
 }
