@@ -32,12 +32,10 @@ int UsageError(const QString& message)
     return 2;
 }
 
-int main(int argc, char* argv[])
+namespace {
+
+int Run(const QStringList& arguments)
 {
-    QCoreApplication app(argc, argv);
-    TemporaryPaths::InstallSignalHandlers();
-    InstallUserLocale();
-    QStringList arguments = app.arguments().mid(1);
     if (arguments.isEmpty())
         return UsageError(QStringLiteral("no command given"));
     const QString command = arguments.first();
@@ -58,4 +56,19 @@ int main(int argc, char* argv[])
     if (command == QLatin1String("templates"))
         return TemplatesCommand(arguments.mid(1));
     return UsageError(QStringLiteral("unknown command '%1'").arg(command));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    ConsoleOutput::HoldStandardStreams();
+    QCoreApplication app(argc, argv);
+    TemporaryPaths::InstallSignalHandlers();
+    InstallUserLocale();
+    const int status = Run(app.arguments().mid(1));
+    // Output that never arrived is a failure, whatever the command made of it.
+    if (!ConsoleOutput::CloseOut())
+        return status == 2 ? 2 : 1;
+    return status;
 }

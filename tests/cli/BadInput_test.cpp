@@ -378,3 +378,43 @@ TEST(BadInput, InterruptedRunsLeaveNothingBehindAndEndWithTheSignal)
     EXPECT_EQ(FolderTree(outFolder), QStringList("statement.txt"));
     EXPECT_EQ(Contents(out), "the statement of yesterday");
 }
+
+TEST(BadInput, OutputThatNeverArrivesIsAFailure)
+{
+    const QString full = ": cannot write to standard output: No space left on device\n";
+    const QString closed = ": cannot write to standard output: Bad file descriptor\n";
+    const struct {
+        QStringList arguments;
+        bool closeOutput; // else it goes to /dev/full
+        QString errEnd;
+    } cases[] = {
+        {{"read", ExamplesFolder()}, false, full},
+        {{"read", ExamplesFolder(), "--format", "json"}, false, full},
+        {{"templates"}, false, full},
+        {{"words", "12"}, false, full},
+        {{"--version"}, false, full},
+        {{"read", ExamplesFolder()}, true, closed},
+        {{"words", "12"}, true, closed},
+    };
+    for (const auto& c : cases) {
+        QProcess process;
+        if (c.closeOutput)
+            process.setChildProcessModifier([] { ::close(1); });
+        else
+            process.setStandardOutputFile("/dev/full");
+        process.start(QStringLiteral(VYPISKA_BIN_DIR "/vypiska-cli"), c.arguments);
+        ASSERT_TRUE(process.waitForFinished(30000));
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        EXPECT_EQ(process.exitCode(), 1) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(err.endsWith("vypiska-cli: error" + c.errEnd)) << err.toStdString();
+    }
+    // A command that writes nothing there does not fail for want of it.
+    QTemporaryDir root;
+    QProcess process;
+    process.setChildProcessModifier([] { ::close(1); });
+    process.start(QStringLiteral(VYPISKA_BIN_DIR "/vypiska-cli"),
+                  {"export", kSample, "--template", "Выписка для бухгалтерии.txt.tpl", "--out",
+                   root.filePath("out.txt")});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+}
