@@ -35,8 +35,7 @@ QJsonObject JsonRow(const DocumentTableModel& table, int row)
              isFirst ? QJsonValue() : QJsonValue(table.ExportValue(row, column))},
         });
     }
-    return QJsonObject{{QStringLiteral("path"), table.Rows()[row].key},
-                       {QStringLiteral("cells"), cells}};
+    return QJsonObject{{QStringLiteral("path"), table.Key(row)}, {QStringLiteral("cells"), cells}};
 }
 
 // A row's object as an element of the indented array: every line four spaces further in.

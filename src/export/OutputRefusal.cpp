@@ -34,8 +34,8 @@ bool IsDocumentOf(const Identity& target, const QString& input, const DocumentTa
 {
     if (IdentityOf(input) == target)
         return true;
-    for (const DocumentRow& row : table.Rows()) {
-        if (IdentityOf(row.key) == target)
+    for (int row = 0; row < table.rowCount(); ++row) {
+        if (IdentityOf(table.Key(row)) == target)
             return true;
     }
     return false;

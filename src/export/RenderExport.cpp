@@ -51,7 +51,7 @@ QByteArray RenderExportBytes(const ExportTemplate& exportTemplate, const Documen
     bytes += "\r\n";
     QStringList values(table.columnCount());
     for (int row = 0; row < table.rowCount(); ++row) {
-        if (table.Rows()[row].checkState != Qt::Checked)
+        if (table.CheckState(row) != Qt::Checked)
             continue;
         for (int column = 0; column < table.columnCount(); ++column)
             values[column] = table.ExportValue(row, column);
