@@ -30,9 +30,16 @@ QString Refusal(const QString& path, const QString& what)
     return QStringLiteral("Нельзя сохранить выписку в '%1': это %2").arg(path, what);
 }
 
-bool IsDocumentOf(const Identity& target, const QString& input, const DocumentTableModel& table)
+bool IsDocumentOf(const Identity& target, const QString& path, const QString& input,
+                  const DocumentTableModel& table)
 {
     if (IdentityOf(input) == target)
+        return true;
+    // A document of the folder read, whether it gave a row or not.
+    const QFileInfo info(path);
+    const std::optional<Identity> folder = IdentityOf(info.path());
+    if (folder && folder == IdentityOf(input) &&
+        info.fileName().endsWith(QLatin1String(".xml"), Qt::CaseInsensitive))
         return true;
     for (int row = 0; row < table.rowCount(); ++row) {
         if (IdentityOf(table.Key(row)) == target)
@@ -60,7 +67,7 @@ QString OutputRefusal(const QString& outputPath, const QString& inputPath,
 {
     const QString target = ReplacedPath(outputPath);
     const std::optional<Identity> file = IdentityOf(target);
-    if (file && IsDocumentOf(*file, inputPath, table))
+    if (file && IsDocumentOf(*file, target, inputPath, table))
         return Refusal(outputPath, QStringLiteral("читаемый документ"));
     if (file && IdentityOf(templatePath) == file)
         return Refusal(outputPath, QStringLiteral("шаблон выгрузки"));

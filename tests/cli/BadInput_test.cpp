@@ -231,6 +231,10 @@ TEST(BadInput, OutputsReplaceOnlyWhatTheyShould)
     const QString toDoc = at("to-doc.txt");
     ASSERT_TRUE(QFile::link(doc, toDoc));
     const QString longName = at(QString(251, 'n') + ".txt");
+    const QString folderRead = at("in");
+    QDir().mkpath(folderRead);
+    QFile::copy(kSample, folderRead + "/a.xml");
+    const QString noAmount = WriteTestFile(folderRead + "/b.XML", "<НомерДок>2</НомерДок>");
 
     const QString saved = "Документ успешно сохранен в '%1'\n";
     const QString failed = "vypiska-cli: error: %1\nОшибка! Не удалось сохранить файл!\n";
@@ -243,6 +247,7 @@ TEST(BadInput, OutputsReplaceOnlyWhatTheyShould)
         QString standing; // at what the output names, afterwards
         QString other = {};
         QString otherStanding = {};
+        QString input = {}; // the document read when empty
     } cases[] = {
         {"a pipe nobody reads", pipe, 1,
          failed.arg("Не удалось записать файл '" + pipe + "': канал никто не читает"), "10000"},
@@ -254,6 +259,8 @@ TEST(BadInput, OutputsReplaceOnlyWhatTheyShould)
         {"the document read", doc, 1, refused.arg(doc, "читаемый документ"), Standing(doc)},
         {"a link to the document read", toDoc, 1, refused.arg(toDoc, "читаемый документ"),
          "link to " + doc, doc, Standing(doc)},
+        {"a document of the folder read that gives no row", noAmount, 1,
+         refused.arg(noAmount, "читаемый документ"), Standing(noAmount), {}, {}, folderRead},
         {"the template", tpl, 1, refused.arg(tpl, "шаблон выгрузки"), Standing(tpl)},
         {"a file of the configuration folder", config + "/TAG.INI", 1,
          refused.arg(config + "/TAG.INI", "файл папки настроек"), Standing(config + "/TAG.INI")},
@@ -261,8 +268,9 @@ TEST(BadInput, OutputsReplaceOnlyWhatTheyShould)
     };
     const QStringList before = FolderTree(root.path());
     for (const auto& c : cases) {
+        const QString input = c.input.isEmpty() ? doc : c.input;
         const CliRun run =
-            Cli({"export", doc, "--template", tpl, "--out", c.out, "--config", config});
+            Cli({"export", input, "--template", tpl, "--out", c.out, "--config", config});
         EXPECT_EQ(run.status, c.status) << c.name;
         EXPECT_EQ(run.err, c.err) << c.name;
         EXPECT_EQ(Standing(c.out), c.standing) << c.name;
