@@ -6,6 +6,7 @@
 #include "Form1.h"
 #include "INIStorage.h"
 #include "InputSelection.h"
+#include "OutputRefusal.h"
 #include "RenderExport.h"
 #include "TemplateList.h"
 
@@ -65,6 +66,12 @@ std::unique_ptr<QFileDialog> SaveCommand::CreateDialog(const TemplateList& templ
 
 bool SaveCommand::SaveTo(const QString& out, const QString& templatePath)
 {
+    const QString refusal = OutputRefusal(out, m_form.TxtFileIn->text(), *m_form.Table(),
+                                          templatePath, m_templateFolders);
+    if (!refusal.isEmpty()) {
+        m_form.ShowStatusText({refusal, StatusColor::Red});
+        return false;
+    }
     ExportOutcome outcome;
     if (!RenderExport(out, *m_form.Table(), ShownOrder(), templatePath,
                       m_form.DTPicker1->dateTime(), m_settings, outcome)) {
@@ -112,4 +119,3 @@ QList<int> SaveCommand::ShownOrder() const
         rows.append(shown->mapToSource(shown->index(row, 0)).row());
     return rows;
 }
-

@@ -1,5 +1,6 @@
 #include "AppVersion.h"
 #include "Form1.h"
+#include "TemporaryPaths.h"
 #include "UserLocale.h"
 
 #include <QApplication>
@@ -10,11 +11,16 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    TemporaryPaths::InstallSignalHandlers();
+    // A read still running when the window closes finds its extracted documents gone and ends
+    // at once, instead of going on unseen.
+    QObject::connect(&app, &QGuiApplication::lastWindowClosed, [] { TemporaryPaths::RemoveAll(); });
     QApplication::setApplicationName(QString::fromUtf8(kProductName));
     QApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
     InstallUserLocale();
-    // The window was drawn for Tahoma 9 pt; where it is missing the desktop's sans-serif takes over.
+    // The window was drawn for Tahoma 9 pt; where it is missing the desktop's sans-serif takes
+    // over.
     const QString family = QFontDatabase::families().contains(QStringLiteral("Tahoma"))
                                ? QStringLiteral("Tahoma")
                                : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();

@@ -5,6 +5,7 @@
 #include "ConsoleOutput.h"
 #include "DocumentTableModel.h"
 #include "INIStorage.h"
+#include "OutputRefusal.h"
 #include "ReadCycle.h"
 #include "RenderExport.h"
 #include "TemplateList.h"
@@ -16,22 +17,35 @@
 
 namespace {
 
+// The date and time as written. A local time that the clocks skip, as at the change to summer
+// time, is no moment of the local zone, but a statement dated so is still dated as written.
+QDateTime AsWritten(QDate date, QTime time)
+{
+    const QDateTime local(date, time);
+    if (local.isValid() && local.date() == date && local.time() == time)
+        return local;
+    return QDateTime(date, time, Qt::UTC);
+}
+
 // yyyy-MM-dd or yyyy-MM-ddTHH:mm[:ss]; the present moment when the option is absent.
 std::optional<QDateTime> Timestamp(const CommandLine& line)
 {
     if (!line.HasOption(QStringLiteral("date")))
         return QDateTime::currentDateTime();
     const QString text = line.Option(QStringLiteral("date"));
-    const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
-    if (date.isValid())
-        return QDateTime(date, QTime(0, 0));
-    for (const QString& format :
-         {QStringLiteral("yyyy-MM-dd'T'HH:mm"), QStringLiteral("yyyy-MM-dd'T'HH:mm:ss")}) {
-        const QDateTime moment = QDateTime::fromString(text, format);
-        if (moment.isValid())
-            return moment;
-    }
-    return std::nullopt;
+    const QDate date = QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd"));
+    if (!date.isValid())
+        return std::nullopt;
+    if (text.size() == 10)
+        return AsWritten(date, QTime(0, 0));
+    if (text.at(10) != QLatin1Char('T'))
+        return std::nullopt;
+    const QString clock = text.mid(11);
+    const QTime time = QTime::fromString(clock, clock.size() == 5 ? QStringLiteral("HH:mm")
+                                                                  : QStringLiteral("HH:mm:ss"));
+    if (!time.isValid())
+        return std::nullopt;
+    return AsWritten(date, time);
 }
 
 // A bare name is looked up in the configuration folders first; anything else is a path.
@@ -78,10 +92,13 @@ int ExportCommand(const QStringList& arguments)
         return 1;
 
     const QString out = line.Option(QStringLiteral("out"));
+    const QString templatePath = TemplatePath(line.Option(QStringLiteral("template")), config);
     ExportOutcome outcome;
-    if (!RenderExport(out, table, ReadingOrder(table),
-                      TemplatePath(line.Option(QStringLiteral("template")), config),
-                      *timestamp, INIStorage(config), outcome)) {
+    outcome.errorString = OutputRefusal(out, line.Positionals().first(), table, templatePath,
+                                        config.TemplateFolders());
+    if (!outcome.errorString.isEmpty() ||
+        !RenderExport(out, table, ReadingOrder(table), templatePath, *timestamp,
+                      INIStorage(config), outcome)) {
         ConsoleOutput::Error(outcome.errorString);
         ConsoleOutput::Err(TemplateList::FailureMessage().text + QLatin1Char('\n'));
         return 1;

@@ -8,7 +8,6 @@
 #include "RowWriter.h"
 #include "Usage.h"
 
-
 int ReadCommand(const QStringList& arguments)
 {
     CommandLine line;
@@ -28,7 +27,12 @@ int ReadCommand(const QStringList& arguments)
     ReadCycle cycle(table);
     const StatusMessage status = cycle.Run(line.Positionals().first());
 
-    ConsoleOutput::Out(format == QLatin1String("json") ? RowWriter::Json(table) : RowWriter::Tsv(table));
+    // A failed write ends the writing; the exit status comes of it when the output is closed.
+    const RowWriter::Sink out = [](const QString& text) { return ConsoleOutput::Out(text); };
+    if (format == QLatin1String("json"))
+        RowWriter::WriteJson(table, out);
+    else
+        RowWriter::WriteTsv(table, out);
     ConsoleOutput::Err(status.text + QLatin1Char('\n'));
     if (table.rowCount() == 0)
         return 1;

@@ -3,6 +3,7 @@
 #include "ExportCommand.h"
 #include "ReadCommand.h"
 #include "TemplatesCommand.h"
+#include "TemporaryPaths.h"
 #include "Usage.h"
 #include "UserLocale.h"
 #include "WordsCommand.h"
@@ -59,12 +60,11 @@ int UsageError(const QString& message)
     return 2;
 }
 
+namespace {
+
 // A handler here makes the stack unwind, so temporary folders and files are removed on the way out.
-int main(int argc, char* argv[])
+int Run(const QStringList& arguments)
 try {
-    QCoreApplication app(argc, argv);
-    InstallUserLocale();
-    QStringList arguments = app.arguments().mid(1);
     if (arguments.isEmpty())
         return UsageError(QStringLiteral("no command given"));
     const QString command = arguments.first();
@@ -91,4 +91,19 @@ try {
 } catch (const std::exception& error) {
     std::fprintf(stderr, "vypiska-cli: error: %s\n", error.what());
     return 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    ConsoleOutput::HoldStandardStreams();
+    QCoreApplication app(argc, argv);
+    TemporaryPaths::InstallSignalHandlers();
+    InstallUserLocale();
+    const int status = Run(app.arguments().mid(1));
+    // Output that never arrived is a failure, whatever the command made of it.
+    if (!ConsoleOutput::CloseOut())
+        return status == 2 ? 2 : 1;
+    return status;
 }

@@ -7,32 +7,81 @@ int DocumentTableModel::rowCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : int(m_rows.size());
 }
 
+void DocumentTableModel::Store(const DocumentRow& row)
+{
+    StoredRow stored;
+    stored.firstEnd = m_ends.size();
+    stored.checkState = row.checkState;
+    const auto add = [&](const QString& text) {
+        stored.texts += text.toUtf8();
+        m_ends.push_back(quint32(stored.texts.size()));
+    };
+    add(row.key);
+    add(row.text);
+    for (const SubItem& item : row.subItems) {
+        if (item.display == item.raw)
+            m_ends.push_back(quint32(stored.texts.size()) | kSameAsNext);
+        else
+            add(item.display);
+        add(item.raw);
+    }
+    stored.texts.squeeze();
+    m_rows.push_back(std::move(stored));
+}
+
+size_t DocumentTableModel::TextCount(int row) const
+{
+    const size_t next = size_t(row) + 1;
+    return (next < m_rows.size() ? m_rows[next].firstEnd : m_ends.size()) -
+           m_rows[size_t(row)].firstEnd;
+}
+
+QString DocumentTableModel::Text(int row, size_t index) const
+{
+    if (index >= TextCount(row))
+        return {};
+    const StoredRow& stored = m_rows[size_t(row)];
+    const quint32 end = m_ends[stored.firstEnd + index];
+    if (end & kSameAsNext)
+        return Text(row, index + 1);
+    const quint32 start = index == 0 ? 0 : m_ends[stored.firstEnd + index - 1] & ~kSameAsNext;
+    return QString::fromUtf8(stored.texts.constData() + start, qsizetype(end - start));
+}
+
+QString DocumentTableModel::SubItemValue(int row, int column, bool raw) const
+{
+    const int index = m_columns[column].subItemIndex - 1;
+    return index < 0 ? QString() : Text(row, 2 + 2 * size_t(index) + (raw ? 1 : 0));
+}
+
+DocumentRow DocumentTableModel::Row(int row) const
+{
+    DocumentRow result;
+    result.key = Text(row, 0);
+    result.text = Text(row, 1);
+    result.checkState = CheckState(row);
+    for (size_t index = 2; index + 1 < TextCount(row); index += 2)
+        result.subItems.append({Text(row, index), Text(row, index + 1)});
+    return result;
+}
+
 int DocumentTableModel::columnCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(m_columns.size());
 }
 
-const SubItem* DocumentTableModel::SubItemAt(int row, int column) const
-{
-    const int index = m_columns[column].subItemIndex - 1;
-    const QList<SubItem>& items = m_rows[row].subItems;
-    return index >= 0 && index < items.size() ? &items[index] : nullptr;
-}
-
 QString DocumentTableModel::DisplayText(int row, int column) const
 {
     if (m_columns[column].creationIndex == 1)
-        return m_rows[row].text;
-    const SubItem* item = SubItemAt(row, column);
-    return item ? item->display : QString();
+        return Text(row, 1);
+    return SubItemValue(row, column, false);
 }
 
 QString DocumentTableModel::ExportValue(int row, int column) const
 {
     if (m_columns[column].creationIndex == 1)
-        return m_rows[row].text;
-    const SubItem* item = SubItemAt(row, column);
-    return item ? item->raw : QString();
+        return Text(row, 1);
+    return SubItemValue(row, column, true);
 }
 
 QVariant DocumentTableModel::data(const QModelIndex& index, int role) const
@@ -46,13 +95,13 @@ QVariant DocumentTableModel::data(const QModelIndex& index, int role) const
     case Qt::ToolTipRole:
         return DisplayText(row, column);
     case Qt::CheckStateRole:
-        return column == 0 ? QVariant(m_rows[row].checkState) : QVariant();
+        return column == 0 ? QVariant(CheckState(row)) : QVariant();
     case Qt::TextAlignmentRole:
         return int(m_columns[column].alignment);
     case RawValueRole:
         return column == 0 ? QVariant() : QVariant(ExportValue(row, column));
     case KeyRole:
-        return m_rows[row].key;
+        return Key(row);
     default:
         return {};
     }
@@ -63,7 +112,7 @@ bool DocumentTableModel::setData(const QModelIndex& index, const QVariant& value
     if (!checkIndex(index, CheckIndexOption::IndexIsValid) || role != Qt::CheckStateRole ||
         index.column() != 0)
         return false;
-    m_rows[index.row()].checkState = static_cast<Qt::CheckState>(value.toInt());
+    m_rows[size_t(index.row())].checkState = static_cast<Qt::CheckState>(value.toInt());
     emit dataChanged(index, index, {Qt::CheckStateRole});
     return true;
 }
@@ -98,6 +147,7 @@ void DocumentTableModel::SetColumns(const QList<DocumentColumn>& columns)
         m_columns[i].hasHeaderCheckBox = i == 0;
     }
     m_rows.clear();
+    m_ends.clear();
     endResetModel();
 }
 
@@ -106,7 +156,7 @@ void DocumentTableModel::SetColumnAlignment(int column, Qt::Alignment alignment)
     if (m_columns[column].alignment == alignment)
         return;
     m_columns[column].alignment = alignment;
-    if (!m_rows.isEmpty())
+    if (!m_rows.empty())
         emit dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::TextAlignmentRole});
 }
 
@@ -128,23 +178,26 @@ void DocumentTableModel::AppendRows(const QList<DocumentRow>& rows)
     if (rows.isEmpty())
         return;
     beginInsertRows({}, rowCount(), rowCount() + int(rows.size()) - 1);
-    m_rows.append(rows);
+    for (const DocumentRow& row : rows)
+        Store(row);
     endInsertRows();
 }
 
 void DocumentTableModel::ClearRows()
 {
-    if (m_rows.isEmpty())
+    if (m_rows.empty())
         return;
     beginRemoveRows({}, 0, rowCount() - 1);
-    m_rows.clear();
+    // Given back whole: the next read may be far smaller.
+    std::vector<StoredRow>().swap(m_rows);
+    std::vector<quint32>().swap(m_ends);
     endRemoveRows();
 }
 
 void DocumentTableModel::SetAllChecked(Qt::CheckState state)
 {
-    for (DocumentRow& row : m_rows)
+    for (StoredRow& row : m_rows)
         row.checkState = state;
-    if (!m_rows.isEmpty())
+    if (!m_rows.empty())
         emit dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::CheckStateRole});
 }

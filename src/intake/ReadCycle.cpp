@@ -3,6 +3,7 @@
 #include "DocumentTableModel.h"
 #include "FileSystemObject.h"
 #include "PluralSuffix.h"
+#include "TemporaryPaths.h"
 #include "TextCoder.h"
 #include "Unzip.h"
 
@@ -132,6 +133,7 @@ void ReadCycle::ReadArchive(const QString& archive)
         m_failure = TemporaryFolderText(archive, root);
         return;
     }
+    const TemporaryPaths::Registration registered(folder.path(), true);
     try {
         UnzipReport report;
         const bool opened = UnzipFile(

@@ -141,8 +141,10 @@ private:
     const UnzipProgress& m_progress;
     const UnzipLimits& m_limits;
     UnzipReport& m_report;
-    // The bytes of the files extracted so far.
-    qint64 m_written = 0;
+    // Every byte inflated so far, of the entries kept and of those that failed: an entry that
+    // fails past its limit still cost the time and the disk, and an archive can name the same
+    // oversize data many times over.
+    qint64 m_inflated = 0;
 };
 
 void Extraction::StgExtract(const ArchiveElement& level, int folder, bool top)
@@ -170,7 +172,7 @@ void Extraction::StgExtract(const ArchiveElement& level, int folder, bool top)
 bool Extraction::ExtractFile(const ArchiveElement& file, int folder)
 {
     // An entry whose headers claim more than the room left is not even begun.
-    const qint64 room = std::min(m_limits.entry, m_limits.total - m_written);
+    const qint64 room = std::max<qint64>(0, std::min(m_limits.entry, m_limits.total - m_inflated));
     const bool written =
         ClaimedSize(m_archive, file.entry) <= zip_uint64_t(room) && WriteFile(file, folder, room);
     ++m_done;
@@ -196,21 +198,24 @@ bool Extraction::WriteFile(const ArchiveElement& file, int folder, qint64 room)
         ::unlinkat(folder, name.constData(), 0);
         return false;
     }
-    m_written += written;
     return true;
 }
 
-// The bytes written, or -1 on failure; the headers' sizes are not trusted, the room is.
+// The bytes written, or -1 on failure; the headers' sizes are not trusted, the room is. No more
+// than one byte past the room is inflated, so that a failing entry costs the allowance little.
 qint64 Extraction::Copy(zip_file_t* source, int target, qint64 room)
 {
     qint64 written = 0;
     for (;;) {
-        const zip_int64_t read = zip_fread(source, m_buffer.data(), m_buffer.size());
+        const auto wanted =
+            zip_uint64_t(std::min<qint64>(qint64(m_buffer.size()), room - written + 1));
+        const zip_int64_t read = zip_fread(source, m_buffer.data(), wanted);
         if (read < 0)
             return -1;
         if (read == 0)
             return written;
         written += read;
+        m_inflated += read;
         if (written > room || !WriteAll(target, m_buffer.data(), size_t(read)))
             return -1;
     }

@@ -8,7 +8,8 @@ using UnzipProgress = std::function<void(qsizetype done, qsizetype total)>;
 
 /// The most an extraction writes. Archives are read for documents of a few kilobytes: an entry that
 /// inflates past its limit, whatever its headers claim, is a bomb rather than a document, and the
-/// total keeps an archive of many such entries from filling the disk.
+/// total, which counts every byte inflated whether its entry is kept or not, keeps an archive of
+/// many such entries (or of one named many times) from filling the disk or taking hours.
 struct UnzipLimits {
     qint64 entry = qint64(64) << 20;
     qint64 total = qint64(1) << 30;

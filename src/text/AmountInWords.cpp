@@ -96,9 +96,10 @@ QString BillionsWords(qint64 billions)
 
 QString AmountInWords::StringSumm(qint64 n)
 {
-    if (n <= 0)
-        return QStringLiteral("ноль");
     const qint64 whole = n / 10000;
+    // Kopecks alone are no roubles: the whole part is spelled, and zero is "ноль".
+    if (whole <= 0)
+        return QStringLiteral("ноль");
     const qint64 billions = whole / 1000000000;
     const qint64 rest = whole % 1000000000;
     const QString words = BillionsWords(billions) +

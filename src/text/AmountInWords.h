@@ -6,7 +6,7 @@
 class AmountInWords {
 public:
     /// The whole part of an amount held as ten-thousandths, in lower-case words without currency
-    /// or kopecks: 211050000 gives "двадцать одна тысяча сто пять". Zero and negative amounts give
-    /// "ноль", amounts below one give empty text. A count of billions is spelled in full.
+    /// or kopecks: 211050000 gives "двадцать одна тысяча сто пять". Amounts below one, zero and
+    /// negative ones included, give "ноль". A count of billions is spelled in full.
     static QString StringSumm(qint64 n);
 };

@@ -157,6 +157,25 @@ TEST_F(SaveCommandTest, ASaveReportsInGreenAndShowsTheFileWhenAsked)
                                               dir.filePath("absent/out.txt") + "'");
     EXPECT_EQ(window->StatusBar1->Color(), 0xC0);
     EXPECT_EQ(shown.size(), 1) << "a failed save shows nothing";
+
+    // What the save reads is never written over: the document, the template, the settings.
+    const QString copy = dir.filePath("copy.xml");
+    ASSERT_TRUE(QFile::copy(kSample, copy));
+    Read(*window, {copy});
+    const struct {
+        QString path;
+        QString what;
+    } refused[] = {{copy, "читаемый документ"},
+                   {statement, "шаблон выгрузки"},
+                   {Config("TAG.INI"), "файл папки настроек"}};
+    for (const auto& r : refused) {
+        const QByteArray before = Contents(r.path);
+        EXPECT_FALSE(window->Saver()->SaveTo(r.path, statement));
+        EXPECT_EQ(window->StatusBar1->Text(),
+                  "Нельзя сохранить выписку в '" + r.path + "': это " + r.what);
+        EXPECT_EQ(window->StatusBar1->Color(), 0xC0);
+        EXPECT_EQ(Contents(r.path), before);
+    }
 }
 
 TEST_F(SaveCommandTest, RowsAreSavedInTheOrderTheListShowsThem)

@@ -30,10 +30,13 @@ TEST(ReadCommand, EscapesLineBreaksAndTabsInsideValues)
 {
     QTemporaryDir dir;
     WriteTestFile(dir.filePath("TAG.INI"), "N=N;N\r\nT=T;T\r\n");
-    const QString doc = WriteTestFile(dir.filePath("d.xml"), "<N>1</N><T>a\tb\\c\r\nd\ne\r</T>");
+    const QString doc = WriteTestFile(dir.filePath("d.xml"),
+                                      QByteArray("<N>1</N><T>a\tb\\c\r\nd\ne\r\x1B]0;x\x07\0\x7F"
+                                                 "\xC2\x9B</T>", 36));
     const CliRun run = Cli({"read", doc, "--config", dir.path()});
     ASSERT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "N\tT\n1\ta\\tb\\\\c\\r\\nd\\ne\\r\n");
+    // Control characters that would command a terminal are escaped too.
+    EXPECT_EQ(run.out, "N\tT\n1\ta\\tb\\\\c\\r\\nd\\ne\\r\\x1B]0;x\\x07\\x00\\x7F\\x9B\n");
 }
 
 TEST(ReadCommand, PrintsJsonWithRawValues)

@@ -128,12 +128,17 @@ TEST_F(ExportTest, FillsHeaderBlocksAndFooterByTheTemplatesFormats)
                    "Итого"));
 }
 
-TEST_F(ExportTest, AnExistingReadOnlyFileIsReplaced)
+TEST_F(ExportTest, AnExistingReadOnlyFileIsReplacedAndStaysReadOnly)
 {
     WriteTestFile(Output(), "old content that is longer than the new one");
     QFile::setPermissions(Output(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     EXPECT_EQ(Render("<header>new</header><document></document>"), "new\r\n\r\n");
-    EXPECT_TRUE(QFile::permissions(Output()) & QFile::WriteOwner);
+    const auto modeBits = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                          QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                          QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    EXPECT_EQ(QFile::permissions(Output()) & modeBits,
+              QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther)
+        << "the replacement keeps the mode";
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2)
         << "no temporary file is left beside the output";
 }

@@ -358,9 +358,21 @@ TEST(UnzipLimits, AnExtractionKeepsWithinItsLimitsWhateverTheHeadersSay)
                                {"h.xml", "a.xml", ZipEntry::Link}}));
     ASSERT_TRUE(PatchEntrySizes(zip, "liar.xml", {}, 1000));
     UnzipReport report;
-    EXPECT_TRUE(UnzipFile(zip, root.filePath("out"), {}, {2000, 2500}, &report));
-    // c.xml would take the whole past the limit; the small one after it still fits.
+    EXPECT_TRUE(UnzipFile(zip, root.filePath("out"), {}, {2000, 5000}, &report));
+    // liar.xml fails past its limit, its 2001 bytes counted; c.xml would take the whole past the
+    // limit; the small one after it still fits.
     EXPECT_EQ(FolderTree(root.filePath("out")), QStringList({"a.xml", "b.xml", "d.xml", "sub/"}));
     // Documents at the top only.
     EXPECT_EQ(report.unwrittenDocuments, 5);
+
+    // Entries that fail past their limit use up the total all the same.
+    const QString liars = root.filePath("liars.zip");
+    const QByteArray big(3000, 'b');
+    ASSERT_TRUE(WriteZip(liars, {{"x.xml", big}, {"y.xml", big}, {"z.xml", kilobyte}}));
+    ASSERT_TRUE(PatchEntrySizes(liars, "x.xml", {}, 1000));
+    ASSERT_TRUE(PatchEntrySizes(liars, "y.xml", {}, 1000));
+    report = {};
+    EXPECT_TRUE(UnzipFile(liars, root.filePath("liars"), {}, {2000, 4500}, &report));
+    EXPECT_EQ(FolderTree(root.filePath("liars")), QStringList());
+    EXPECT_EQ(report.unwrittenDocuments, 3);
 }

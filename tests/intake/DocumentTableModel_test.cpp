@@ -74,3 +74,36 @@ TEST(DocumentTableModel, ClearingRowsKeepsColumnsAndAlignment)
     EXPECT_EQ(model.columnCount(), 3);
     EXPECT_EQ(model.Columns()[2].alignment, Qt::AlignRight | Qt::AlignVCenter);
 }
+
+TEST(DocumentTableModel, GivesBackEveryRowAsItWasAppended)
+{
+    DocumentTableModel model;
+    model.SetColumns(ThreeColumns());
+    const QList<DocumentRow> rows = {
+        Row("a.xml", "1"),
+        // Display and raw alike, empty beside full, text beyond Latin-1, a NUL, a short row.
+        {"b.xml", "", Qt::Unchecked, {{"x", "x"}, {"", "y"}}},
+        {"в.xml",
+         QString::fromUtf8("1\0"
+                           "2",
+                           3),
+         Qt::Checked,
+         {{"€ 𝄞", ""}}},
+        {"d.xml", "4", Qt::Checked, {}},
+    };
+    model.AppendRows(rows);
+    ASSERT_EQ(model.Rows().size(), rows.size());
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const DocumentRow row = model.Rows()[i];
+        EXPECT_EQ(row.key, rows[i].key);
+        EXPECT_EQ(row.text, rows[i].text);
+        EXPECT_EQ(row.checkState, rows[i].checkState);
+        ASSERT_EQ(row.subItems.size(), rows[i].subItems.size()) << i;
+        for (qsizetype j = 0; j < row.subItems.size(); ++j) {
+            EXPECT_EQ(row.subItems[j].display, rows[i].subItems[j].display) << i << j;
+            EXPECT_EQ(row.subItems[j].raw, rows[i].subItems[j].raw) << i << j;
+        }
+    }
+    EXPECT_EQ(model.DisplayText(3, 2), QString());
+    EXPECT_EQ(model.ExportValue(1, 2), "y");
+}

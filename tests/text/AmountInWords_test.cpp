@@ -51,7 +51,7 @@ QStringList Spell(qint64 n, bool feminine)
 
 QString Expected(qint64 tenThousandths)
 {
-    if (tenThousandths <= 0)
+    if (tenThousandths < 10000)
         return "ноль";
     return Spell(tenThousandths / 10000, false).join(' ');
 }
