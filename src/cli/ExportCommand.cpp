@@ -89,7 +89,7 @@ int ExportCommand(const QStringList& arguments)
     if (table.rowCount() == 0 || cycle.UnreadableCount() > 0)
         ConsoleOutput::Err(read.text + QLatin1Char('\n'));
     if (table.rowCount() == 0)
-        return 1;
+        return cycle.UnreadableCount() > 0 ? 3 : 1;
 
     const QString out = line.Option(QStringLiteral("out"));
     const QString templatePath = TemplatePath(line.Option(QStringLiteral("template")), config);
@@ -97,8 +97,8 @@ int ExportCommand(const QStringList& arguments)
     outcome.errorString = OutputRefusal(out, line.Positionals().first(), table, templatePath,
                                         config.TemplateFolders());
     if (!outcome.errorString.isEmpty() ||
-        !RenderExport(out, table, ReadingOrder(table), templatePath, *timestamp,
-                      INIStorage(config), outcome)) {
+        !RenderExport(out, table, ReadingOrder(table), templatePath, *timestamp, INIStorage(config),
+                      outcome)) {
         ConsoleOutput::Error(outcome.errorString);
         ConsoleOutput::Err(TemplateList::FailureMessage().text + QLatin1Char('\n'));
         return 1;

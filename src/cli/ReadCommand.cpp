@@ -34,7 +34,7 @@ int ReadCommand(const QStringList& arguments)
     else
         RowWriter::WriteTsv(table, out);
     ConsoleOutput::Err(status.text + QLatin1Char('\n'));
-    if (table.rowCount() == 0)
-        return 1;
-    return cycle.UnreadableCount() > 0 ? 3 : 0;
+    if (cycle.UnreadableCount() > 0)
+        return 3;
+    return table.rowCount() > 0 ? 0 : 1;
 }

@@ -16,7 +16,8 @@ int TemplatesCommand(const QStringList& arguments)
         return UsageError(QStringLiteral("templates takes no PATH"));
     const ConfigFolders config = CommandConfig(line);
     if (!FileSystemObject::FolderExists(config.Program())) {
-        ConsoleOutput::Error(QStringLiteral("Не найдена папка настроек '%1'").arg(config.Program()));
+        ConsoleOutput::Error(
+            QStringLiteral("Не найдена папка настроек '%1'").arg(config.Program()));
         return 1;
     }
     const TemplateList templates(config.TemplateFolders());

@@ -21,7 +21,8 @@ QString UsageText()
                           "       vypiska-cli templates [--config DIR]\n"
                           "       vypiska-cli --help | --version\n"
                           "exit status: 0 done; 1 nothing read or a failure; 2 usage error;\n"
-                          "             3 some files could not be read (read and export)\n");
+                          "             3 some files could not be read (read, and export when it\n"
+                          "             wrote its file or had nothing to write)\n");
 }
 
 QString HelpText()
