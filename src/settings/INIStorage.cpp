@@ -81,7 +81,12 @@ bool INIStorage::WriteVal(IniSection selector, const QString& key, const QVarian
     const QString path = SectionFile(selector);
     if (section.isEmpty() || key.isEmpty())
         return false;
-    IniText text(ReadWholeFile(ReadFile(selector)).value_or(QByteArray()));
+    const std::optional<QByteArray> bytes = ReadWholeFile(ReadFile(selector));
+    // A settings file that is there but cannot be read (a pipe, a device, no permission) is left
+    // alone: writing one value into an empty text would lose every other one.
+    if (!bytes && QFileInfo::exists(ReadFile(selector)))
+        return false;
+    IniText text(bytes.value_or(QByteArray()));
     text.SetValue(section, key, value.toString());
     // A read-only settings file is left alone, whoever runs the program.
     if (QFileInfo::exists(path) && !(QFile::permissions(path) & QFileDevice::WriteOwner))
