@@ -12,11 +12,15 @@
 
 namespace {
 
-// Kinds of lookups the shipped map lacks: anchored paths, prefixed steps, an attribute of any
-// element, factors on plain names and paths, and names no document can match.
-const char16_t kExtraColumns[] = u"Проверка = Проверка;/ED101/Payer/Name;/PayDocRu/Data/Sum*0.01;"
-                                 u"ed:Payer/ed:Bank@ed:BIC;@Sum*1000,5;НомерДок*0,01;Data//Sum;"
-                                 u"/@Sum;Payer@;Sum*x";
+// Kinds of lookups the shipped map lacks, a column each so that every one runs on every document:
+// anchored paths, prefixed steps, an attribute of any element, factors on plain names and paths,
+// and names no document can match.
+const char16_t kExtraColumns[] = u"Корень = К1;/ED101/Payer/Name\n"
+                                 u"Сумма в рублях = К2;/PayDocRu/Data/Sum*0.01\n"
+                                 u"Префиксы = К3;ed:Payer/ed:Bank@ed:BIC\n"
+                                 u"Любой элемент = К4;@Sum*1000,5\n"
+                                 u"Множитель = К5;НомерДок*0,01\n"
+                                 u"Негодные = К6;Data//Sum;/@Sum;Payer@;Sum*x;Sum*1*2\n";
 
 // The table's columns, made once, after the program's locale is in place as it is in the program.
 DocumentTableModel& Table()
