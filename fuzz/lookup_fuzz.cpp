@@ -1,9 +1,11 @@
 // Reads arbitrary bytes as a document file: decoded by what they declare, then every lookup of the
-// shipped column map (plain names, paths, attributes, factors) and a few anchored ones run on them.
+// shipped column map (plain names, paths, attributes, factors) and those of lookup_columns.ini.
 #include "ColumnMap.h"
 #include "DocumentParser.h"
 #include "DocumentTableModel.h"
 #include "DocumentText.h"
+#include "ProgramFileText.h"
+#include "ReadWholeFile.h"
 #include "UserLocale.h"
 
 #include <cstddef>
@@ -12,25 +14,20 @@
 
 namespace {
 
-// Kinds of lookups the shipped map lacks, a column each so that every one runs on every document:
-// anchored paths, prefixed steps, an attribute of any element, factors on plain names and paths,
-// and names no document can match.
-const char16_t kExtraColumns[] = u"Корень = К1;/ED101/Payer/Name\n"
-                                 u"Сумма в рублях = К2;/PayDocRu/Data/Sum*0.01\n"
-                                 u"Префиксы = К3;ed:Payer/ed:Bank@ed:BIC\n"
-                                 u"Любой элемент = К4;@Sum*1000,5\n"
-                                 u"Множитель = К5;НомерДок*0,01\n"
-                                 u"Негодные = К6;Data//Sum;/@Sum;Payer@;Sum*x;Sum*1*2\n";
-
-// The table's columns, made once, after the program's locale is in place as it is in the program.
+// The shipped map, and in lookup_columns.ini the kinds of lookups it lacks, a column each so that
+// every one runs on every document: anchored paths, prefixed steps, an attribute of any element,
+// factors on plain names and paths, and names no document can match. Made once, after the
+// program's locale is in place as it is in the program.
 DocumentTableModel& Table()
 {
     InstallUserLocale();
     ColumnMap map;
-    if (!map.Load(QStringLiteral(VYPISKA_SOURCE_DIR "/config")))
+    const std::optional<QByteArray> extra =
+        ReadWholeFile(QStringLiteral(VYPISKA_SOURCE_DIR "/fuzz/lookup_columns.ini"));
+    if (!map.Load(QStringLiteral(VYPISKA_SOURCE_DIR "/config")) || !extra)
         std::abort();
     static DocumentTableModel table;
-    table.SetColumns(map.Columns() + ColumnMap::Parse(QString::fromUtf16(kExtraColumns)));
+    table.SetColumns(map.Columns() + ColumnMap::Parse(ProgramFileText::Decode(*extra)));
     return table;
 }
 
