@@ -53,7 +53,8 @@ QString DocumentParser::RawValue(const Column& column, Document& document) const
         if (value.isEmpty())
             continue;
         const std::optional<DecimalFactor>& factor = column.lookups[i].factor;
-        return factor ? factor->Apply(value) : value;
+        // A product has more digits than the value it was made of: the cut holds for it too.
+        return factor ? factor->Apply(value).left(kLongestValue) : value;
     }
     return {};
 }
