@@ -6,6 +6,7 @@
 #include "TextCleanup.h"
 
 #include <QDateTime>
+#include <algorithm>
 
 namespace {
 
@@ -24,13 +25,70 @@ bool HasDateSeparators(const QString& text)
     return text.count(QLatin1Char('-')) >= 2 || text.count(QLatin1Char('.')) >= 2;
 }
 
-bool AllDigits(const QString& text)
+bool IsDigit(QChar c)
 {
-    for (const QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+bool AllDigits(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), IsDigit);
+}
+
+bool IsMark(QChar c)
+{
+    return c == QLatin1Char('.') || c == QLatin1Char(',');
+}
+
+// Digit groups of three after a first group of one to three, between the marks at the positions.
+bool GroupsOfThree(QStringView digits, const QList<qsizetype>& marks)
+{
+    qsizetype from = 0;
+    for (const qsizetype mark : marks) {
+        const qsizetype length = mark - from;
+        if (length < 1 || length > 3 || (from > 0 && length != 3))
             return false;
+        from = mark + 1;
     }
-    return true;
+    return digits.size() - from == 3;
+}
+
+// The number with its grouping marks gone and its decimal mark replaced by the separator: one
+// mark is the decimal point; with both "." and "," the last one is, and the others group digits in
+// threes; one kind repeated only groups. Empty when the text reads no such way.
+std::optional<QString> ExactNumber(QStringView text, const QString& separator)
+{
+    const qsizetype start = text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+'));
+    const QStringView body = text.mid(start);
+    QList<qsizetype> marks;
+    for (qsizetype i = 0; i < body.size(); ++i) {
+        if (IsMark(body[i]))
+            marks.append(i);
+        else if (!IsDigit(body[i]))
+            return std::nullopt;
+    }
+    if (body.size() == marks.size())
+        return std::nullopt;
+    qsizetype decimal = marks.isEmpty() ? -1 : marks.last();
+    QList<qsizetype> groups = marks.mid(0, marks.size() - 1);
+    if (marks.size() > 1 && body[marks.first()] == body[marks.last()]) {
+        groups = marks;
+        decimal = -1;
+    }
+    for (const qsizetype mark : groups) {
+        if (body[mark] != body[groups.first()] || (decimal >= 0 && body[mark] == body[decimal]))
+            return std::nullopt;
+    }
+    if (!groups.isEmpty() && !GroupsOfThree(body.left(decimal < 0 ? body.size() : decimal), groups))
+        return std::nullopt;
+    QString number = text.left(start).toString();
+    for (qsizetype i = 0; i < body.size(); ++i) {
+        if (i == decimal)
+            number += separator;
+        else if (!IsMark(body[i]))
+            number += body[i];
+    }
+    return number;
 }
 
 } // namespace
@@ -100,10 +158,8 @@ QString ValueFormatter::NumberText(const QString& value) const
     QString text = value;
     ReplaceNoCase(text, m_symbols.currency, QString());
     ReplaceNoCase(text, m_symbols.currencySign, QString());
-    ReplaceNoCase(text, m_symbols.point, m_formats.decimalSeparator);
     ReplaceNoCase(text, m_symbols.groupSeparator, QString());
-    text.replace(QLatin1Char(','), m_formats.decimalSeparator);
-    text.replace(QLatin1Char('.'), m_formats.decimalSeparator);
     text.remove(QLatin1Char(' '));
-    return text;
+    // A number that reads no one exact way ("1.2.3") is written as it stands, never changed.
+    return ExactNumber(text, m_formats.decimalSeparator).value_or(value);
 }
