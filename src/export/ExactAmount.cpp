@@ -1,5 +1,7 @@
 #include "ExactAmount.h"
 
+#include "PlainNumber.h"
+
 #include <algorithm>
 
 namespace {
@@ -42,8 +44,12 @@ std::optional<ExactAmount> ExactAmount::Read(QStringView text, const NumberSymbo
     return plain ? ReadPlain(text) : ReadPlain(Undecorated(text, symbols));
 }
 
-std::optional<ExactAmount> ExactAmount::ReadPlain(QStringView rest)
+std::optional<ExactAmount> ExactAmount::ReadPlain(QStringView text)
 {
+    const std::optional<QString> plain = PlainNumber::Read(text);
+    if (!plain)
+        return std::nullopt;
+    const QStringView rest(*plain);
     qsizetype at = 0;
     const bool negative = !rest.isEmpty() && rest[0] == QLatin1Char('-');
     if (!rest.isEmpty() && (rest[0] == QLatin1Char('-') || rest[0] == QLatin1Char('+')))
@@ -53,7 +59,7 @@ std::optional<ExactAmount> ExactAmount::ReadPlain(QStringView rest)
     qsizetype digits = 0;
     for (; at < rest.size(); ++at) {
         const QChar c = rest[at];
-        if ((c == QLatin1Char('.') || c == QLatin1Char(',')) && scale < 0) {
+        if (c == QLatin1Char('.') && scale < 0) {
             scale = 0;
             continue;
         }

@@ -12,9 +12,9 @@ public:
     /// Zero.
     ExactAmount() = default;
 
-    /// Reads an optional sign, digits and at most one decimal point or comma with digits after
-    /// it, once the locale's currency text and sign, its grouping character and blanks are
-    /// removed. Empty for any other text, and for numbers beyond 36 digits or 18 decimals.
+    /// Reads a number as PlainNumber does, once the locale's currency text and sign, its grouping
+    /// character and blanks are removed. Empty for any other text, and for numbers beyond 36
+    /// digits or 18 decimals.
     static std::optional<ExactAmount> Read(QStringView text, const NumberSymbols& symbols);
 
     /// Empty when the result would leave the range.

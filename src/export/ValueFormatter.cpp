@@ -3,6 +3,7 @@
 #include "DatePattern.h"
 #include "DateText.h"
 #include "LocaleNumbers.h"
+#include "PlainNumber.h"
 #include "TextCleanup.h"
 
 #include <QDateTime>
@@ -33,62 +34,6 @@ bool IsDigit(QChar c)
 bool AllDigits(QStringView text)
 {
     return std::all_of(text.begin(), text.end(), IsDigit);
-}
-
-bool IsMark(QChar c)
-{
-    return c == QLatin1Char('.') || c == QLatin1Char(',');
-}
-
-// Digit groups of three after a first group of one to three, between the marks at the positions.
-bool GroupsOfThree(QStringView digits, const QList<qsizetype>& marks)
-{
-    qsizetype from = 0;
-    for (const qsizetype mark : marks) {
-        const qsizetype length = mark - from;
-        if (length < 1 || length > 3 || (from > 0 && length != 3))
-            return false;
-        from = mark + 1;
-    }
-    return digits.size() - from == 3;
-}
-
-// The number with its grouping marks gone and its decimal mark replaced by the separator: one
-// mark is the decimal point; with both "." and "," the last one is, and the others group digits in
-// threes; one kind repeated only groups. Empty when the text reads no such way.
-std::optional<QString> ExactNumber(QStringView text, const QString& separator)
-{
-    const qsizetype start = text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+'));
-    const QStringView body = text.mid(start);
-    QList<qsizetype> marks;
-    for (qsizetype i = 0; i < body.size(); ++i) {
-        if (IsMark(body[i]))
-            marks.append(i);
-        else if (!IsDigit(body[i]))
-            return std::nullopt;
-    }
-    if (body.size() == marks.size())
-        return std::nullopt;
-    qsizetype decimal = marks.isEmpty() ? -1 : marks.last();
-    QList<qsizetype> groups = marks.mid(0, marks.size() - 1);
-    if (marks.size() > 1 && body[marks.first()] == body[marks.last()]) {
-        groups = marks;
-        decimal = -1;
-    }
-    for (const qsizetype mark : groups) {
-        if (body[mark] != body[groups.first()] || (decimal >= 0 && body[mark] == body[decimal]))
-            return std::nullopt;
-    }
-    if (!groups.isEmpty() && !GroupsOfThree(body.left(decimal < 0 ? body.size() : decimal), groups))
-        return std::nullopt;
-    QString number = text.left(start).toString();
-    for (qsizetype i = 0; i < body.size(); ++i) {
-        if (i == decimal)
-            number += separator;
-        else if (!IsMark(body[i]))
-            number += body[i];
-    }
-    return number;
 }
 
 } // namespace
@@ -161,5 +106,6 @@ QString ValueFormatter::NumberText(const QString& value) const
     ReplaceNoCase(text, m_symbols.groupSeparator, QString());
     text.remove(QLatin1Char(' '));
     // A number that reads no one exact way ("1.2.3") is written as it stands, never changed.
-    return ExactNumber(text, m_formats.decimalSeparator).value_or(value);
+    const std::optional<QString> plain = PlainNumber::Read(text);
+    return plain ? QString(*plain).replace(QLatin1Char('.'), m_formats.decimalSeparator) : value;
 }

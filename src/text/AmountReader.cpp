@@ -1,5 +1,7 @@
 #include "AmountReader.h"
 
+#include "PlainNumber.h"
+
 #include <limits>
 #include <string>
 
@@ -11,7 +13,8 @@ bool IsBlank(QChar c)
     return u == ' ' || u == '\t' || u == '\n' || u == 0x00A0 || u == 0x202F;
 }
 
-// The text without blanks, with the decimal comma turned into a point where that is what it means.
+// The text without blanks, with the decimal comma turned into a point where that is what it means
+// and digit grouping taken out.
 std::u16string Compact(QStringView raw)
 {
     std::u16string text;
@@ -20,6 +23,8 @@ std::u16string Compact(QStringView raw)
         if (!IsBlank(c))
             text.push_back(c.unicode());
     }
+    if (const std::optional<QString> plain = PlainNumber::Read(QStringView(text)))
+        return plain->toStdU16String();
     if (text.find(u'.') == std::u16string::npos) {
         for (char16_t& c : text) {
             if (c == u',')
