@@ -6,155 +6,165 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <climits>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace {
 
-quint32 Crc32(const QByteArray& bytes)
+// The tree below a folder as FolderTree gives it, archives left out and every file followed by
+// its contents, or by its size when it is large.
+QStringList Listing(const QString& folder)
 {
-    quint32 crc = 0xFFFFFFFFu;
-    for (const char c : bytes) {
-        crc ^= quint8(c);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    QStringList listing;
+    for (const QString& path : FolderTree(folder)) {
+        const QFileInfo file(QDir(folder).filePath(path));
+        if (path.endsWith('/') || path.endsWith('@'))
+            listing.append(path);
+        else if (!path.endsWith(".zip"))
+            listing.append(
+                path + '=' +
+                (file.size() > 16 ? QByteArray::number(file.size()) : Contents(file.filePath())));
     }
-    return ~crc;
-}
-
-// An entry with a CP866 name and a Unicode path extra field naming it in UTF-8, as Windows
-// archivers write them. libzip refuses to set that field itself, so it is written under a
-// neighbouring ID and renamed in the file.
-bool WriteZipWithUnicodePath(const QString& path, const QByteArray& rawName, const QString& name)
-{
-    int error = 0;
-    zip_t* archive =
-        zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-    static const char data[] = "<СуммаДок>1</СуммаДок>";
-    zip_source_t* source = zip_source_buffer(archive, data, sizeof data - 1, 0);
-    const zip_int64_t index = zip_file_add(archive, rawName.constData(), source, ZIP_FL_ENC_CP437);
-    QByteArray field(1, '\x01');
-    const quint32 crc = Crc32(rawName);
-    for (int shift = 0; shift < 32; shift += 8)
-        field.append(char((crc >> shift) & 0xFF));
-    field.append(name.toUtf8());
-    zip_file_extra_field_set(archive, zip_uint64_t(index), 0x7076, ZIP_EXTRA_FIELD_NEW,
-                             reinterpret_cast<const zip_uint8_t*>(field.constData()),
-                             zip_uint16_t(field.size()), ZIP_FL_CENTRAL | ZIP_FL_LOCAL);
-    if (zip_close(archive) != 0)
-        return false;
-    const QByteArray header = QByteArray("\x76\x70") + char(field.size()) + '\0' + '\x01';
-    return PatchFile(path, header, QByteArray("\x75\x70") + header.mid(2));
+    return listing;
 }
 
 } // namespace
 
-TEST(UnzipFile, BuildsTheFolderTreeByTheNameRules)
+TEST(UnzipFile, ExtractsByTheNameRulesAndNothingElse)
 {
     QTemporaryDir root;
-    const QString zip = root.filePath("docs.zip");
     // Large enough to be written in several chunks before its damage shows.
     const QByteArray big = QByteArray(300000, 'x') + "MARKER" + QByteArray(1000, 'y');
-    const QList<ZipEntry> entries = {
-        {"a.xml", "A"},
-        {"sub/b.xml", "B"},
-        {"sub/deeper/c.xml", "C"},
-        {"1/d.xml", "D"}, // a one-character folder is skipped with all below it
-        {"sub/y/f.xml", "F"},
-        {"x", "X"}, // so is a one-character file
-        {"ab", "AB"},
-        {"empty/", "", ZipEntry::Folder},
-        {"zero.xml", ""},
-        {"only/prefix/e.xml", "E"},                      // folders named only as prefixes
-        {"win\\g.xml", "G"},                             // a backslash separates like a slash
-        {"\x8E\xE2\xE7\xA5\xE2.xml", "1"},               // CP866 "Отчет.xml"
-        {"\x80\xE0\xE5\xA8\xA2\\\x84\xAE\xAA.xml", "2"}, // CP866 "Архив\Док.xml"
-        {"Папка/Файл.xml", "3"},                         // UTF-8, flagged by libzip
-        {"bad.xml", big, ZipEntry::Stored},              // leaves no partial file
+    const QByteArray zeros((64 << 20) + 1, '\0');
+    // Links planted in the destination beforehand must not lead the extraction out of it, and an
+    // existing file is never replaced.
+    const auto plant = [](const QString& folder) {
+        WriteTestFile(folder + "/outside/victim.xml", "victim");
+        WriteTestFile(folder + "/d/a.xml", "old");
+        return QFile::link(folder + "/outside", folder + "/d/sub") &&
+               QFile::link(folder + "/outside/victim.xml", folder + "/d/planted.xml") &&
+               PatchFile(folder + "/a.zip", "dup2.xml", "dup1.xml"); // libzip refuses duplicates
     };
-    ASSERT_TRUE(WriteZip(zip, entries));
-    ASSERT_TRUE(PatchFile(zip, "MARKER", "MARKET"));
-    std::pair<qsizetype, qsizetype> progress;
-    EXPECT_TRUE(UnzipFile(zip, root.filePath("out"), [&](qsizetype done, qsizetype total) {
-        progress = {done, total};
-    }));
-    EXPECT_EQ(FolderTree(root.filePath("out")),
-              QStringList({"a.xml", "ab", "empty/", "only/", "only/prefix/", "only/prefix/e.xml",
-                           "sub/", "sub/b.xml", "sub/deeper/", "sub/deeper/c.xml", "win/",
-                           "win/g.xml", "zero.xml", "Архив/", "Архив/Док.xml", "Отчет.xml",
-                           "Папка/", "Папка/Файл.xml"}));
-    EXPECT_EQ(Contents(root.filePath("out/sub/deeper/c.xml")), "C");
-    EXPECT_EQ(Contents(root.filePath("out/zero.xml")), "");
-    EXPECT_EQ(progress, std::make_pair(qsizetype(11), qsizetype(14)));
-}
-
-TEST(UnzipFile, NothingIsWrittenOutsideTheDestination)
-{
-    QTemporaryDir root;
-    // Links planted in the destination beforehand must not lead the extraction out of it.
-    const QString victim = WriteTestFile(root.filePath("outside/victim.xml"), "victim");
-    QDir().mkpath(root.filePath("dest"));
-    ASSERT_TRUE(QFile::link(root.filePath("outside"), root.filePath("dest/sub")));
-    ASSERT_TRUE(QFile::link(victim, root.filePath("dest/planted.xml")));
-    const QString zip = root.filePath("hostile.zip");
-    const QList<ZipEntry> entries = {
-        {"../escape.xml", "1"},
-        {"sub/../../escape2.xml", "2"},
-        {QFile::encodeName(root.filePath("absolute.xml")), "3"},
-        {"\\backslash.xml", "4"},
-        {"C:\\drive.xml", "5"},
-        {"c:drive2.xml", "6"},
-        {"link.xml", "../escape.xml", ZipEntry::Link},
-        {"secret.xml", "7", ZipEntry::Encrypted},
-        {"sub/x.xml", "8"},
-        {"planted.xml", "9"},
-        {"ok.xml", "10"},
+    const struct {
+        const char* name;
+        QList<ZipEntry> entries;
+        QStringList tree; // of the case's folder, archive left out
+        qsizetype unwritten;
+        std::pair<qsizetype, qsizetype> progress;
+        std::function<bool(const QString& folder)> prepare = {};
+        UnzipLimits limits = {};
+        const char* destination = "d";
+    } cases[] = {
+        // clang-format off
+        {"names",
+         {{"a.xml", "A"}, {"sub/b.xml", "B"}, {"sub/deeper/c.xml", "C"},
+          {"1/d.xml", "D"}, {"sub/y/f.xml", "F"}, {"x", "X"}, // one character: skipped with all in it
+          {"ab", "AB"}, {"empty/", "", ZipEntry::Folder}, {"zero.xml", ""},
+          {"only/prefix/e.xml", "E"},                      // folders named only as prefixes
+          {"\x80\xE0\xE5\xA8\xA2\\\x84\xAE\xAA.xml", "2"}, // CP866 "Архив\Док.xml"
+          {"bad.xml", big, ZipEntry::Stored}},             // leaves no partial file
+         {"d/", "d/a.xml=A", "d/ab=AB", "d/empty/", "d/only/", "d/only/prefix/", "d/only/prefix/e.xml=E",
+          "d/sub/", "d/sub/b.xml=B", "d/sub/deeper/", "d/sub/deeper/c.xml=C", "d/zero.xml=", "d/Архив/",
+          "d/Архив/Док.xml=2"},
+         1, {8, 11},
+         [](const QString& folder) { return PatchFile(folder + "/a.zip", "MARKER", "MARKET"); }},
+        {"hostile",
+         {{"../escape.xml", "1"}, {QFile::encodeName(root.filePath("hostile/x.xml")), "3"}, {"C:\\drive.xml", "5"},
+          {"\\\\server\\share\\unc.xml", "7"}, {"link.xml", "../escape.xml", ZipEntry::Link},
+          {"secret.xml", "8", ZipEntry::Encrypted}, {"sub/x.xml", "9"}, {"planted.xml", "10"},
+          {"a.xml", "new"}, {"dup1.xml", "first"}, {"dup2.xml", "second"}},
+         {"d/", "d/a.xml=old", "d/dup1.xml=first", "d/planted.xml@", "d/sub@", "outside/",
+          "outside/victim.xml=victim"},
+         2, {4, 5}, plant},
+        // liar.xml claims less than it holds and fails past its limit, its 2001 bytes counted all
+        // the same; b.xml fills the total exactly, so d.xml no longer fits. Documents at the top
+        // only are counted.
+        {"limits",
+         {{"a.xml", QByteArray(2000, 'a')}, {"claims.xml", QByteArray(3000, 'c')},
+          {"liar.xml", QByteArray(3000, 'l')}, {"sub/e.xml", QByteArray(3000, 'e')},
+          {"f.txt", QByteArray(3000, 'f')}, {"b.xml", QByteArray(1999, 'b')}, {"d.xml", "d"},
+          {"g.XML", "g", ZipEntry::Encrypted}, {"sub/g.xml", "g", ZipEntry::Encrypted},
+          {"h.xml", "a.xml", ZipEntry::Link}},
+         {"d/", "d/a.xml=2000", "d/b.xml=1999", "d/sub/"},
+         5, {7, 7},
+         [](const QString& folder) { return PatchEntrySizes(folder + "/a.zip", "liar.xml", {}, 1000); },
+         {2000, 6000}},
+        // One claims more than an entry may take and is not begun; the other runs out early.
+        {"default limits",
+         {{"bomb.xml", zeros}, {"exact.xml", zeros.left(64 << 20)}, {"deflated.xml", "1"},
+          {"stored.xml", "2", ZipEntry::Stored}, {"ok.xml", "ok"}},
+         {"d/", "d/exact.xml=67108864", "d/ok.xml=ok"},
+         3, {5, 5},
+         [](const QString& folder) {
+             return PatchEntrySizes(folder + "/a.zip", "deflated.xml", {}, 0x7FFFFFF0) &&
+                    PatchEntrySizes(folder + "/a.zip", "stored.xml", 1 << 20, 1 << 20);
+         }},
+        // A write that fails part way leaves no file behind.
+        {"full disk", {{"big.xml", QByteArray(2000, 'b')}, {"small.xml", "s"}}, {"d/", "d/small.xml=s"},
+         1, {2, 2}, [](const QString&) {
+             const rlimit limit{1000, RLIM_INFINITY};
+             return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && setrlimit(RLIMIT_FSIZE, &limit) == 0;
+         }},
+        {"beside the archive", {{"a.xml", "A"}}, {"a/", "a/a.xml=A"}, 0, {1, 1}, {}, {}, ""},
+        {"through a link", {{"a.xml", "A"}}, {"d@", "real/", "real/a.xml=A"}, 0, {1, 1},
+         [](const QString& folder) {
+             return QDir().mkpath(folder + "/real") && QFile::link(folder + "/real", folder + "/d");
+         }},
+        {"no parent", {{"a.xml", "A"}, {"a.txt", "T"}}, {}, 1, {0, 0}, {}, {}, "no/parent"},
+        // clang-format on
     };
-    ASSERT_TRUE(WriteZip(zip, entries));
-    EXPECT_TRUE(UnzipFile(zip, root.filePath("dest")));
-    EXPECT_EQ(FolderTree(root.path()),
-              QStringList({"dest/", "dest/ok.xml", "dest/planted.xml@", "dest/sub@", "hostile.zip",
-                           "outside/", "outside/victim.xml"}));
-    EXPECT_EQ(Contents(victim), "victim");
+    rlimit unlimited{};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    QStringList folders;
+    for (const auto& c : cases) {
+        const QString folder = root.filePath(c.name);
+        folders.append(c.name);
+        QDir().mkpath(folder);
+        ASSERT_TRUE(WriteZip(folder + "/a.zip", c.entries)) << c.name;
+        ASSERT_TRUE(!c.prepare || c.prepare(folder)) << c.name;
+        std::pair<qsizetype, qsizetype> progress;
+        UnzipReport report;
+        const QString destination = *c.destination ? folder + '/' + c.destination : QString();
+        const bool opened = UnzipFile(
+            folder + "/a.zip", destination,
+            [&](qsizetype done, qsizetype total) {
+                progress = {done, total};
+            },
+            c.limits, &report);
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        EXPECT_TRUE(opened) << c.name;
+        EXPECT_EQ(Listing(folder), c.tree) << c.name;
+        EXPECT_EQ(report.unwrittenDocuments, c.unwritten) << c.name;
+        EXPECT_EQ(progress, c.progress) << c.name;
+    }
+    // An archive that cannot be opened, or no destination and no name to make one of, creates
+    // nothing.
+    const QString cut = root.filePath("names/a.zip");
+    ASSERT_TRUE(QFile::resize(cut, 60));
+    for (const QString& archive : {cut, root.filePath("missing.zip"), QStringLiteral("a")})
+        EXPECT_FALSE(UnzipFile(archive, archive == "a" ? QString() : root.filePath("cut")));
+    folders.sort();
+    EXPECT_EQ(QDir(root.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), folders);
 }
 
-TEST(UnzipFile, AnExistingFileIsNeverReplaced)
+TEST(UnzipFile, PathsAsLongAsTheSystemTakesAndNoLonger)
 {
     QTemporaryDir root;
-    const QString old = WriteTestFile(root.filePath("dest/a.xml"), "old");
-    WriteTestFile(root.filePath("dest/sub"), "a file where the archive has a folder");
-    const QString zip = root.filePath("a.zip");
-    const QList<ZipEntry> entries = {
-        {"a.xml", "new"}, {"dup1.xml", "first"}, {"dup2.xml", "second"}, {"sub/b.xml", "B"}};
-    ASSERT_TRUE(WriteZip(zip, entries));
-    ASSERT_TRUE(PatchFile(zip, "dup2.xml", "dup1.xml")); // libzip itself refuses duplicates
-    UnzipFile(zip, root.filePath("dest"));
-    EXPECT_EQ(FolderTree(root.filePath("dest")), QStringList({"a.xml", "dup1.xml", "sub"}));
-    EXPECT_EQ(Contents(old), "old");
-    EXPECT_EQ(Contents(root.filePath("dest/dup1.xml")), "first");
-}
-
-TEST(UnzipFile, TheUnicodePathFieldOfWindowsArchiversNamesTheFile)
-{
-    QTemporaryDir root;
-    const QString zip = root.filePath("unicode.zip");
-    ASSERT_TRUE(WriteZipWithUnicodePath(zip, "\x8E\xE2\xE7\xA5\xE2.xml", "Отчёт.xml"));
-    UnzipFile(zip, root.filePath("dest"));
-    EXPECT_EQ(FolderTree(root.filePath("dest")), QStringList({"Отчёт.xml"}));
-}
-
-TEST(UnzipFile, CreatesNothingWhereItCannot)
-{
-    QTemporaryDir root;
-    const QString zip = root.filePath("docs.zip");
-    ASSERT_TRUE(WriteZip(zip, {{"a.xml", "A"}}));
-    const QString text = WriteTestFile(root.filePath("text.zip"), "not an archive");
-
-    EXPECT_FALSE(UnzipFile(root.filePath("missing.zip"), root.filePath("d1")));
-    EXPECT_FALSE(UnzipFile(text, root.filePath("d2")));
-    EXPECT_TRUE(UnzipFile(zip, root.filePath("no/parent")));
-    EXPECT_EQ(FolderTree(root.path()), QStringList({"docs.zip", "text.zip"}));
-
-    // Without a destination the archive goes beside itself, into its name less ".zip".
-    EXPECT_TRUE(UnzipFile(zip, QString()));
-    EXPECT_EQ(Contents(root.filePath("docs/a.xml")), "A");
+    const QString destination = root.filePath("d");
+    const qsizetype room = PATH_MAX - 1 - QFile::encodeName(destination).size();
+    // Folders of 200 characters with their separators, then a file name that brings the path
+    // below the destination to the length.
+    const auto entry = [](char folder, qsizetype length) {
+        const qsizetype steps = (length - 50) / 200;
+        return (QByteArray(199, folder) + '/').repeated(steps) +
+               QByteArray(length - 200 * steps - 1, 'x');
+    };
+    const QString zip = root.filePath("long.zip");
+    ASSERT_TRUE(WriteZip(zip, {{entry('a', room), "A"}, {entry('b', room + 1), "B"}}));
+    EXPECT_TRUE(UnzipFile(zip, destination));
+    EXPECT_EQ(Contents(destination + '/' + QFile::decodeName(entry('a', room))), "A");
+    EXPECT_EQ(QDir(destination).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList(QString(199, 'a')));
 }
