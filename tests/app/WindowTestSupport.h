@@ -4,8 +4,18 @@
 #include "ReadController.h"
 #include "TestFiles.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
+#include <functional>
+#include <ostream>
+
+/// Lets failure messages name texts.
+inline std::ostream& operator<<(std::ostream& out, const QString& text)
+{
+    return out << text.toStdString();
+}
 
 inline const QString kConfigFolder = QStringLiteral(VYPISKA_SOURCE_DIR "/config");
 
@@ -31,4 +41,24 @@ inline void ReadNow(Form1& window, const QString& path)
 {
     window.TxtFileIn->setText(path);
     window.findChild<ReadController*>()->RunCycle();
+}
+
+/// Runs action, which may open a pop-up menu or a modal dialog; answer deals with what is open
+/// (nullptr when nothing is) from the event loop, and must close it.
+inline void Answering(const std::function<void(QWidget*)>& answer,
+                      const std::function<void()>& action)
+{
+    QObject scope;
+    QTimer::singleShot(0, &scope, [&] {
+        QWidget* popup = QApplication::activePopupWidget();
+        answer(popup ? popup : QApplication::activeModalWidget());
+    });
+    action();
+    QCoreApplication::processEvents();
+}
+
+/// Hands an event straight to an event filter; true when the filter takes it.
+inline bool Filtered(QObject* filter, QObject* watched, QEvent&& event)
+{
+    return filter->eventFilter(watched, &event);
 }
