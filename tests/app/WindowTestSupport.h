@@ -1,14 +1,23 @@
 #pragma once
 
+#include "CheckableHeader.h"
+#include "DocumentTableModel.h"
 #include "Form1.h"
 #include "ReadController.h"
+#include "StatusBar.h"
 #include "TestFiles.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
 #include <functional>
+#include <gtest/gtest.h>
 #include <ostream>
 
 /// Lets failure messages name texts.
@@ -23,17 +32,12 @@ inline const QString kConfigFolder = QStringLiteral(VYPISKA_SOURCE_DIR "/config"
 inline QByteArray Document(const QString& number, const QString& date, const QString& amount,
                            const QString& payer = {}, const QString& inn = {})
 {
-    QString text = QStringLiteral("<ПлатежноеПоручение>");
-    const std::pair<const char*, QString> fields[] = {{"НомерДок", number},
-                                                      {"ДатаДок", date},
-                                                      {"СуммаДок", amount},
-                                                      {"НаимПлат", payer},
-                                                      {"ИННПлат", inn}};
-    for (const auto& [name, value] : fields) {
-        if (!value.isEmpty())
-            text += QStringLiteral("<%1>%2</%1>").arg(QString::fromUtf8(name), value);
-    }
-    return (text + QStringLiteral("</ПлатежноеПоручение>")).toUtf8();
+    const QString names[] = {"НомерДок", "ДатаДок", "СуммаДок", "НаимПлат", "ИННПлат"};
+    const QString values[] = {number, date, amount, payer, inn};
+    QString text;
+    for (int i = 0; i < 5; ++i)
+        text += values[i].isEmpty() ? QString() : QString("<%1>%2</%1>").arg(names[i], values[i]);
+    return ("<ПлатежноеПоручение>" + text + "</ПлатежноеПоручение>").toUtf8();
 }
 
 /// Puts a path into the input box and runs the read cycle at once, as the timer's tick would.
