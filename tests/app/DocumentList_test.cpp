@@ -1,82 +1,50 @@
-#include "CheckableHeader.h"
 #include "DocumentListController.h"
-#include "DocumentSortProxy.h"
-#include "DocumentTableModel.h"
 #include "WindowTestSupport.h"
 
-#include <QStyleOptionHeader>
-#include <QTableWidget>
-#include <QToolButton>
-#include <QTemporaryDir>
-#include <QTreeView>
-#include <gtest/gtest.h>
+#include <QKeyEvent>
 
 namespace {
 
 enum Column { Number = 0, Date = 1, Amount = 2, Payer = 3, Inn = 4 };
 
-// Three documents read into a shown window: a.xml, b.xml and c.xml in listing order.
+const QString kLongName = "альфа, общество с ограниченной ответственностью «Наименование, которое "
+                          "не помещается в одну строку сетки реквизитов и переносится на вторую»";
+
+// Three documents read into a shown window, in listing order those numbered 10, 9 and 100.
 struct ListedWindow {
     ListedWindow()
     {
         WriteTestFile(root.filePath("a.xml"), Document("10", "2024-02-01", "1000", "Бета", "10"));
-        WriteTestFile(root.filePath("b.xml"), Document("9", "2024-01-15", "20.5", "альфа", "9"));
+        WriteTestFile(root.filePath("b.xml"), Document("9", "2024-01-15", "20.5", kLongName, "9"));
         WriteTestFile(root.filePath("c.xml"), Document("100", "2023-12-31", "300"));
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
         ReadNow(window, root.path());
     }
 
-    // The numbers of the rows from the top, which name the documents.
-    QStringList Order() const
+    // The rows' numbers or other data from the top.
+    QStringList Rows(int role = Qt::DisplayRole) const
     {
-        QStringList numbers;
+        QStringList rows;
         for (int row = 0; row < window.List->model()->rowCount(); ++row)
-            numbers.append(window.List->model()->index(row, Number).data().toString());
-        return numbers;
+            rows.append(window.List->model()->index(row, Number).data(role).toString());
+        return rows;
     }
 
-    void ClickHeader(int column, int offset = -1)
+    void ClickHeader(int column, int x = -8, Qt::MouseButton button = Qt::LeftButton)
     {
         QHeaderView* header = window.ListHeader;
-        const int left = header->sectionViewportPosition(column);
-        const int x = offset >= 0 ? left + offset : left + header->sectionSize(column) * 3 / 4;
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+        x += header->sectionViewportPosition(column) + (x < 0 ? header->sectionSize(column) : 0);
+        QTest::mouseClick(header->viewport(), button, {}, QPoint(x, header->height() / 2));
     }
 
-    void ClickRow(int row)
+    void ClickRow(int row, Qt::KeyboardModifiers modifiers = {})
     {
         const QRect rect = window.List->visualRect(window.List->model()->index(row, Payer));
-        QTest::mouseClick(window.List->viewport(), Qt::LeftButton, {}, rect.center());
+        QTest::mouseClick(window.List->viewport(), Qt::LeftButton, modifiers, rect.center());
     }
 
-    // The width the header leaves a caption between its check box and a sort arrow.
-    int CaptionRoom(int column) const
-    {
-        const CheckableHeader* header = window.ListHeader;
-        QStyleOptionHeader option;
-        option.initFrom(header);
-        option.state |= QStyle::State_Horizontal;
-        option.rect = QRect(0, 0, header->sectionSize(column), header->height());
-        option.sortIndicator = QStyleOptionHeader::SortDown;
-        const QStyle* style = header->style();
-        const int box = header->CheckState(column) >= 0
-                            ? style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, header) + 2
-                            : 0;
-        return style->subElementRect(QStyle::SE_HeaderLabel, &option, header).width() - box;
-    }
-
-    Qt::CheckState CheckStateOf(int row) const
-    {
-        const QModelIndex box = window.List->model()->index(row, Number);
-        return static_cast<Qt::CheckState>(box.data(Qt::CheckStateRole).toInt());
-    }
-
-    QString GridText(int row, int column) const
-    {
-        const QTableWidgetItem* item = window.Grid1->item(row, column);
-        return item ? item->text() : QString("<none>");
-    }
+    QString Grid(int row, int column = 1) const { return window.Grid1->item(row, column)->text(); }
 
     QTemporaryDir root;
     Form1 window{kConfigFolder};
@@ -84,113 +52,120 @@ struct ListedWindow {
 
 } // namespace
 
-TEST(DocumentList, AHeaderClickOnAnEmptyTableChangesNothing)
-{
-    Form1 window(kConfigFolder);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    const int section = window.ListHeader->sortIndicatorSection();
-    const QHeaderView* header = window.ListHeader;
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                      QPoint(header->sectionViewportPosition(Date) + 10, header->height() / 2));
-    EXPECT_FALSE(window.ListHeader->isSortIndicatorShown());
-    EXPECT_EQ(window.ListHeader->sortIndicatorSection(), section);
-}
-
-TEST(DocumentList, TheTopRowChoosesHowAColumnSortsAlwaysAscendingAndShadingFollows)
+TEST(DocumentList, TheTopRowChoosesHowAColumnSortsAscendingAndTheHeaderBoxChecksEveryRow)
 {
     ListedWindow list;
-    ASSERT_EQ(list.Order(), QStringList({"10", "9", "100"}));
-    const struct {
-        int column;
-        QStringList order;
-    } clicks[] = {
+    CheckableHeader* header = list.window.ListHeader;
+    const std::pair<Column, QStringList> clicks[] = {
         {Number, {"9", "10", "100"}}, // numbers, not texts
         {Number, {"9", "10", "100"}}, // a second click does not turn the order round
+        {Amount, {"9", "100", "10"}}, // amounts in the currency form are numbers
         {Date, {"100", "9", "10"}},   // dates, not texts or numbers
         {Inn, {"100", "10", "9"}},    // the top row's INN is empty: texts
-        {Amount, {"9", "100", "10"}}, // amounts in the currency form are numbers
         {Payer, {"100", "9", "10"}},  // texts without regard to case
     };
-    for (const auto& click : clicks) {
-        list.ClickHeader(click.column);
-        EXPECT_EQ(list.Order(), click.order) << click.column;
-        const QString caption = list.window.Table()->Columns()[click.column].caption;
-        EXPECT_GE(list.CaptionRoom(click.column),
-                  list.window.ListHeader->fontMetrics().horizontalAdvance(caption))
-            << "the arrow leaves the caption whole: " << click.column;
-        EXPECT_TRUE(list.window.ListHeader->isSortIndicatorShown());
-        EXPECT_EQ(list.window.ListHeader->sortIndicatorSection(), click.column);
-        EXPECT_EQ(list.window.ListHeader->sortIndicatorOrder(), Qt::AscendingOrder);
-        const QAbstractItemModel* model = list.window.List->model();
-        EXPECT_EQ(model->index(0, Payer).data(Qt::BackgroundRole).value<QBrush>().color(),
+    for (const auto& [column, order] : clicks) {
+        list.ClickHeader(column);
+        EXPECT_EQ(list.Rows(), order) << column;
+        EXPECT_TRUE(header->isSortIndicatorShown() && header->sortIndicatorSection() == column &&
+                    header->sortIndicatorOrder() == Qt::AscendingOrder);
+        // The arrow takes room of its own: the caption stays whole.
+        EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column)) << column;
+        const QAbstractItemModel* rows = list.window.List->model();
+        EXPECT_EQ(rows->index(0, Payer).data(Qt::BackgroundRole).value<QBrush>().color(),
                   QColor(238, 238, 238));
-        EXPECT_FALSE(model->index(1, Payer).data(Qt::BackgroundRole).isValid());
-        EXPECT_TRUE(model->index(2, Payer).data(Qt::BackgroundRole).isValid());
+        EXPECT_FALSE(rows->index(1, Payer).data(Qt::BackgroundRole).isValid());
+        EXPECT_TRUE(rows->index(2, Payer).data(Qt::BackgroundRole).isValid());
     }
+    // The header's box, the rest of its first section: where the click lands, with which button.
+    list.window.Table()->setData(list.window.Table()->index(1, 0), Qt::Unchecked,
+                                 Qt::CheckStateRole);
+    const int box = header->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                    2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);
+    const std::tuple<int, Qt::MouseButton, Qt::CheckState, Column> boxClicks[] = {
+        {4, Qt::LeftButton, Qt::Unchecked, Payer},
+        {box - 1, Qt::LeftButton, Qt::Checked, Payer},
+        {4, Qt::RightButton, Qt::Checked, Payer},
+        {box, Qt::LeftButton, Qt::Checked, Number},
+    };
+    for (const auto& [x, button, state, sorted] : boxClicks) {
+        list.ClickHeader(Number, x, button);
+        EXPECT_EQ(header->CheckState(0), state) << x;
+        EXPECT_EQ(list.Rows(Qt::CheckStateRole), QStringList(3, QString::number(state))) << x;
+        EXPECT_EQ(header->sortIndicatorSection(), sorted) << x;
+    }
+
+    // New documents keep the column's way until a click asks the new top row again.
+    list.ClickHeader(Payer);
+    QTemporaryDir numbers;
+    for (const char* payer : {"10", "9", "100"})
+        WriteTestFile(numbers.filePath(QString(payer) + ".xml"), Document(payer, "", "1", payer));
+    ReadNow(list.window, numbers.path());
+    EXPECT_EQ(list.Rows(), QStringList({"10", "100", "9"}));
+    list.ClickHeader(Payer);
+    EXPECT_EQ(list.Rows(), QStringList({"9", "10", "100"}));
+    // A click on an emptied table leaves the arrow where the last sort put it.
+    QDir(numbers.path()).mkpath("empty");
+    ReadNow(list.window, numbers.filePath("empty"));
+    list.ClickHeader(Date);
+    EXPECT_TRUE(header->isSortIndicatorShown() && header->sortIndicatorSection() == Payer);
 }
 
-TEST(DocumentList, TheHeaderCheckBoxChecksOrUnchecksEveryRow)
+TEST(DocumentList, SpaceChecksTheCurrentRowAndTheGridShowsTheCurrentRowOfTheSelection)
 {
     ListedWindow list;
-    DocumentTableModel& table = *list.window.Table();
-    table.setData(table.index(1, 0), Qt::Unchecked, Qt::CheckStateRole);
-    const int box = list.window.style()->pixelMetric(QStyle::PM_HeaderMargin) + 4;
-    for (const Qt::CheckState state : {Qt::Unchecked, Qt::Checked}) {
-        list.ClickHeader(Number, box);
-        EXPECT_EQ(list.window.ListHeader->CheckState(0), state);
-        for (const DocumentRow& row : table.Rows())
-            EXPECT_EQ(row.checkState, state);
-    }
-    EXPECT_FALSE(list.window.ListHeader->isSortIndicatorShown());
-}
-
-TEST(DocumentList, SpaceTogglesTheCurrentRowFromAnyColumnAndTabLeavesTheGrid)
-{
-    ListedWindow list;
-    Form1& window = list.window;
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    const Qt::CheckState before = list.CheckStateOf(1);
-    for (const int column : {Number, Payer, Inn}) {
-        window.List->setCurrentIndex(window.List->model()->index(1, column));
-        QTest::keyClick(window.List, Qt::Key_Space);
-        EXPECT_NE(list.CheckStateOf(1), before) << column;
-        QTest::keyClick(window.List, Qt::Key_Space);
-        EXPECT_EQ(list.CheckStateOf(1), before) << column;
-    }
-    EXPECT_EQ(list.CheckStateOf(0), before);
-
-    ASSERT_TRUE(window.Grid1->isEnabled());
-    window.Grid1->setFocus();
-    window.Grid1->setCurrentCell(0, 0);
-    QTest::keyClick(window.Grid1, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), window.OptionsBtn);
-    window.Grid1->setFocus();
-    QTest::keyClick(window.Grid1, Qt::Key_Tab, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), window.List);
-}
-
-TEST(DocumentList, TheGridShowsTheSelectedRowByCreationIndex)
-{
-    ListedWindow list;
+    QTreeView* view = list.window.List;
+    list.window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&list.window));
     EXPECT_FALSE(list.window.Grid1->isEnabled());
-    list.ClickRow(2);
-    EXPECT_TRUE(list.window.Grid1->isEnabled());
-    EXPECT_EQ(list.GridText(Number, 0), "Номер");
-    EXPECT_EQ(list.GridText(Number, 1), "100");
-    EXPECT_EQ(list.GridText(Amount, 1), "300,00\u00A0₽");
-    EXPECT_EQ(list.GridText(Payer, 0), "Плательщик");
-    EXPECT_EQ(list.GridText(Payer, 1), "");
+    for (const int column : {Number, Payer, Inn}) {
+        view->setCurrentIndex(view->model()->index(1, column));
+        QTest::keyClick(view, Qt::Key_Space);
+        EXPECT_EQ(list.Rows(Qt::CheckStateRole), QStringList({"2", "0", "2"})) << column;
+        QTest::keyClick(view, Qt::Key_Space);
+        EXPECT_EQ(list.Rows(Qt::CheckStateRole), QStringList({"2", "2", "2"})) << column;
+    }
+    // Other keys, other widgets and other events are theirs.
+    QObject* lists = list.window.findChild<DocumentListController*>();
+    EXPECT_FALSE(
+        Filtered(lists, list.window.Grid1, QKeyEvent(QEvent::KeyPress, Qt::Key_Space, {})));
+    EXPECT_FALSE(
+        Filtered(lists, view, QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::ShiftModifier)));
+    EXPECT_FALSE(Filtered(lists, view, QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, {})));
+    QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_EQ(list.Grid(Number), "100");
 
+    const std::pair<std::function<void()>, QString> steps[] = {
+        {[&] { list.ClickRow(0); }, "10"},
+        {[&] { list.ClickRow(2); }, "100"},
+        {[&] { list.ClickRow(1, Qt::ControlModifier); }, "9"},
+        {[&] { list.ClickRow(1, Qt::ControlModifier); }, "9"}, // taking a row out shows no other
+        {[&] { QTest::keyClick(view, Qt::Key_Up, Qt::ControlModifier); }, "9"},
+        {[&] { QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier); }, "10"}, // the current one
+    };
+    for (const auto& [act, shown] : steps) {
+        act();
+        EXPECT_EQ(list.Grid(Number), shown) << view->currentIndex().row();
+    }
+    list.ClickRow(2);
+    EXPECT_TRUE(list.window.Grid1->isEnabled() && list.window.Grid1->updatesEnabled());
+    EXPECT_EQ(QStringList({list.Grid(Number, 0), list.Grid(Amount), list.Grid(Payer)}),
+              QStringList({"Номер", "300,00\u00A0₽", ""}));
     // The user drags the amount to the front: the grid keeps its rows.
     list.window.ListHeader->moveSection(Amount, 0);
     list.ClickRow(1);
-    EXPECT_EQ(list.GridText(Amount, 0), "Сумма");
-    EXPECT_EQ(list.GridText(Amount, 1), "20,50\u00A0₽");
-    EXPECT_EQ(list.GridText(Payer, 1), "альфа");
-
+    EXPECT_EQ(QStringList({list.Grid(Amount, 0), list.Grid(Amount), list.Grid(Payer)}),
+              QStringList({"Сумма", "20,50\u00A0₽", kLongName}));
+    EXPECT_GT(list.window.Grid1->rowHeight(Payer), list.window.Grid1->rowHeight(Amount));
     // A new read leaves the grid as it was until a row is selected again.
     ReadNow(list.window, ExamplesFolder());
-    EXPECT_EQ(list.GridText(Payer, 1), "альфа");
+    EXPECT_EQ(list.Grid(Payer), kLongName);
+
+    // Tab goes on from the grid to the next control, Shift+Tab back to the list.
+    list.window.Grid1->setFocus();
+    QTest::keyClick(list.window.Grid1, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), list.window.OptionsBtn);
+    list.window.Grid1->setFocus();
+    QTest::keyClick(list.window.Grid1, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), view);
 }

@@ -1,128 +1,228 @@
-#include "ColumnMap.h"
-#include "DocumentTableModel.h"
-#include "Form1.h"
-#include "StatusBar.h"
+#include "FormAbout.h"
+#include "MainLayout.h"
+#include "Twips.h"
+#include "WindowDrag.h"
+#include "WindowTestSupport.h"
 
-#include <QHeaderView>
+#include <QDateTimeEdit>
 #include <QLabel>
-#include <QMenu>
-#include <QSizeGrip>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QToolButton>
-#include <QTreeView>
-#include <gtest/gtest.h>
+#include <QMouseEvent>
+#include <QPushButton>
 
-namespace {
-
-const QString kConfig = QStringLiteral(VYPISKA_SOURCE_DIR "/config");
-
-} // namespace
-
-TEST(Form1, StartsWithCaptionColumnsGridAndReadyText)
+TEST(Form1, StartsWithTheColumnMapsColumnsAndItsControlsSetUp)
 {
-    Form1 window(kConfig);
-    ColumnMap map;
-    ASSERT_TRUE(map.Load(kConfig));
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("XML-Выписка 1.0.0"));
-    ASSERT_EQ(window.Table()->columnCount(), map.Columns().size());
-    EXPECT_EQ(window.List->model()->headerData(0, Qt::Horizontal).toString(), map.Columns()[0].caption);
-    EXPECT_EQ(window.Grid1->horizontalHeaderItem(0)->text(), QStringLiteral("Реквизит"));
-    EXPECT_EQ(window.Grid1->horizontalHeaderItem(1)->text(), QStringLiteral("Значение"));
-    EXPECT_EQ(window.Grid1->rowCount(), map.Columns().size());
-    EXPECT_FALSE(window.Grid1->isEnabled());
-    EXPECT_FALSE(window.CommandSaveAs->isEnabled());
-    EXPECT_EQ(window.StatusBar1->Text(), QStringLiteral("Готов к работе ..."));
-    EXPECT_EQ(window.CommandSaveAs->text(), QStringLiteral("Сохранить как ..."));
-    EXPECT_EQ(window.mnuOpen[0]->text(), QStringLiteral("Открыть файл ..."));
-    EXPECT_EQ(window.mnuOpen[1]->text(), QStringLiteral("Открыть папку ..."));
-    EXPECT_EQ(window.mnuOpenAfter->text(), QStringLiteral("Перейти к файлу после сохранения"));
+    Form1 w(kConfigFolder);
+    const Twips twips(&w);
+    EXPECT_EQ(w.windowTitle(), "XML-Выписка 1.0.0");
+    EXPECT_EQ(w.width(), twips.ToPixels(13572));
+    const QList<QSize> icons = {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {256, 256}};
+    EXPECT_EQ(w.windowIcon().availableSizes(), icons);
+    EXPECT_EQ(QApplication::windowIcon().availableSizes(), icons);
+    ASSERT_GT(w.Table()->columnCount(), 4);
+    EXPECT_EQ(w.List->model()->headerData(0, Qt::Horizontal), "Номер");
+    for (int i = 0; i < w.Table()->columnCount(); ++i)
+        EXPECT_EQ(w.ListHeader->sectionSize(i), w.ListHeader->sectionSizeHint(i)) << i;
+    EXPECT_EQ(w.Grid1->rowCount(), w.Table()->columnCount());
+    EXPECT_EQ(w.Grid1->columnWidth(0), twips.ToPixels(2000));
+    EXPECT_EQ(w.StatusBar1->Text(), "Готов к работе ...");
+    EXPECT_LT(qAbs(w.DTPicker1->dateTime().secsTo(QDateTime::currentDateTime())), 60);
+    EXPECT_EQ(w.OptionsBtn->geometry(), twips.Rect(36, 36, 720, 492));
+    EXPECT_EQ(w.CommandOpen->toolTip() + w.OptionsBtn->toolTip(), "Открыть файл ...Настройки");
+    const QPalette grid = w.Grid1->palette();
+    // What the user meets before reading anything, a few traits of the window per entry.
+    const bool traits[] = {
+        w.TxtFileIn->isReadOnly() && !w.CommandSaveAs->isEnabled() && !w.Grid1->isEnabled(),
+        !w.Shape1->isVisibleTo(&w) && w.mnuOpn->defaultAction() == w.mnuOpen[0],
+        w.CommandSaveAs->popupMode() == QToolButton::MenuButtonPopup,
+        w.ListHeader->CheckState(0) == Qt::Unchecked && w.ListHeader->sectionsMovable(),
+        w.List->selectionMode() == QAbstractItemView::ExtendedSelection,
+        !w.ListHeader->stretchLastSection() && w.Grid1->horizontalHeader()->stretchLastSection(),
+        w.Grid1->editTriggers() == QAbstractItemView::NoEditTriggers,
+        grid.color(QPalette::Inactive, QPalette::Highlight) == QColor(213, 225, 242),
+    };
+    for (size_t i = 0; i < std::size(traits); ++i)
+        EXPECT_TRUE(traits[i]) << "trait " << i;
 }
 
-TEST(Form1, AMissingColumnMapIsReportedInRed)
+TEST(Form1, TheLayoutFollowsTheClientAreaAndKeepsItsLastUsableSizes)
 {
-    QTemporaryDir dir;
-    Form1 window(dir.path());
-    EXPECT_EQ(window.Table()->columnCount(), 0);
-    EXPECT_EQ(window.Grid1->rowCount(), 0);
-    EXPECT_TRUE(window.StatusBar1->Text().contains(QStringLiteral("TAG.INI")));
-    EXPECT_EQ(window.StatusBar1->Color(), 0xC0);
+    // The list takes 60 % of the height the list and the grid share.
+    const QList<QRectF> usual = {{1668, 768, 8604, 324},   {10356, 720, 696, 396},
+                                 {10968, 12, 2592, 1224},  {168, 1248, 13224, 3000},
+                                 {156, 4332, 13224, 2000}, {168, 6416, 13224, 564},
+                                 {10332, 84, 2892, 384}};
+    const QList<QRectF> large = {{1668, 768, 9604, 324},   {11356, 720, 696, 396},
+                                 {11968, 12, 2592, 1224},  {168, 1248, 14224, 6000},
+                                 {156, 7332, 14224, 4000}, {168, 11416, 14224, 564},
+                                 {11332, 84, 2892, 384}};
+    const auto placed = [](double width, double height) {
+        const MainGeometry g = MainLayout::Arrange(MainLayout::Design(), width, height, 0);
+        return QList<QRectF>{g.txtFileIn, g.commandOpen, g.alphaLogo,    g.list,
+                             g.grid,      g.picCont,     g.commandSaveAs};
+    };
+    EXPECT_EQ(placed(13560, 7064), usual);
+    EXPECT_EQ(placed(14560, 12064), large);
+    const MainGeometry usable = MainLayout::Arrange(MainLayout::Design(), 13560, 7064, 0);
+    const MainGeometry tiny = MainLayout::Arrange(usable, 0, 0, 0);
+    EXPECT_EQ(QList<QSizeF>({tiny.list.size(), tiny.grid.size(), tiny.txtFileIn.size()}),
+              QList<QSizeF>({usable.list.size(), usable.grid.size(), usable.txtFileIn.size()}));
+    EXPECT_EQ(MainLayout::Arrange(usable, 336, 2064, 0).list.size(), QSizeF(0, 0));
+    EXPECT_EQ(MainLayout::Arrange(usable, 13560, 7064, 100).picCont.top(), 6316);
+
+    Form1 window(kConfigFolder);
+    window.show();
+    window.resize(300, 200);
+    EXPECT_EQ(window.frameGeometry().size(), QSize(800, 600)) << "the smallest the window gets";
+    window.resize(1000, 700);
+    const int more = Twips(&window).ToPixels(1000);
+    const QList<QWidget*> moving = {window.CommandOpen, window.AlphaLogo, window.CommandSaveAs};
+    const QList<QWidget*> widening = {window.TxtFileIn, window.List, window.Grid1, window.PicCont};
+    QList<QRect> before;
+    for (QWidget* w : moving + widening)
+        before.append(w->geometry());
+    window.resize(1000 + more, 700 + more);
+    for (int i = 0; i < moving.size(); ++i)
+        EXPECT_NEAR(moving[i]->x() - before[i].x(), more, 1) << i;
+    for (int i = 0; i < widening.size(); ++i)
+        EXPECT_NEAR(widening[i]->width() - before[3 + i].width(), more, 1) << i;
+    EXPECT_NEAR(window.List->height() - before[4].height(), more * 0.6, 1);
+    EXPECT_NEAR(window.PicCont->y() - before[6].y(), more, 1);
+    EXPECT_GT(window.TxtFileIn->x(), window.LabelW1->geometry().right());
+    EXPECT_GE(window.CommandSaveAs->width(), window.CommandSaveAs->sizeHint().width());
 }
 
-TEST(Form1, StatusTextKeepsItsColourWhenAskedTo)
+TEST(Form1, TheStatusTextKeepsItsColourUntilToldAndLosesTheMiddleOfALongPath)
 {
-    Form1 window(kConfig);
-    window.ShowStatusText(QStringLiteral("Ошибка"), 0xC0);
-    window.ShowStatusText(QStringLiteral("Обработка ..."), -1);
-    EXPECT_EQ(window.StatusBar1->Text(), QStringLiteral("Обработка ..."));
-    EXPECT_EQ(window.StatusBar1->Color(), 0xC0);
-    window.ShowStatusText(QStringLiteral("Хорошо"), 0x8000);
-    EXPECT_EQ(window.StatusBar1->Color(), 0x8000);
-}
-
-TEST(Form1, ALongStatusTextLosesTheMiddleOfItsPathAndShowsWholeAsToolTip)
-{
+    Form1 window(kConfigFolder);
+    for (const auto& [colour, shown] : {std::pair{0xC0, 0xC0}, {-1, 0xC0}, {0x13579B, 0x13579B}}) {
+        window.ShowStatusText("Текст", colour);
+        EXPECT_EQ(window.StatusBar1->Color(), shown) << colour;
+    }
     const QFontMetrics metrics{QFont()};
     const QString head = "Успешно прочитано 5 документов в '";
-    const QString path = "/home/user/Документы/Платежи/2024/Март/выгрузка из банка за первый квартал";
+    const QString path = "/home/user/Документы/Платежи/2024/Март/выгрузка из банка за квартал";
     const QString text = head + path + "'";
     const int full = metrics.horizontalAdvance(text);
-    const int ends = metrics.horizontalAdvance(head + "'");
-    const struct {
-        QString text;
-        int width;
-        QString starts;
-        QString ends;
-    } cases[] = {
-        {text, full, text, text},
+    // A text, the room for it, how what is shown starts and ends.
+    const std::tuple<QString, int, QString, QString> cases[] = {
         {text, full - 40, head + "/home", "квартал'"},
         {"Обработка документов без пути в тексте", 60, "Обр", "…"},
-        {text, ends - 10, "Успешно", "…"}, // no room left for the path: the end goes
+        {"Файл 'без второй кавычки в тексте", 60, "Фай", "…"},
+        {text, metrics.horizontalAdvance(head + "'…") + 2, head, "…"}, // a path of nothing but "…"
     };
-    for (const auto& c : cases) {
-        const QString shown = StatusBar::Fit(c.text, metrics, c.width);
-        EXPECT_LE(metrics.horizontalAdvance(shown), c.width) << shown.toStdString();
-        EXPECT_TRUE(shown.startsWith(c.starts)) << shown.toStdString();
-        EXPECT_TRUE(shown.endsWith(c.ends)) << shown.toStdString();
-        EXPECT_EQ(shown.contains(QChar(0x2026)), c.width < full) << shown.toStdString();
+    for (const auto& [text, width, starts, ends] : cases) {
+        const QString shown = StatusBar::Fit(text, metrics, width);
+        EXPECT_LE(metrics.horizontalAdvance(shown), width) << shown;
+        EXPECT_TRUE(shown.startsWith(starts) && shown.endsWith(ends)) << shown;
+        EXPECT_EQ(shown.contains(QChar(0x2026)), width < full) << shown;
     }
-
-    Form1 window(kConfig);
     window.resize(800, 600);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    const QString status = head + path + path + path + "'";
-    window.ShowStatusText(status, 0x8000);
+    window.ShowStatusText({head + path + path + path + "'", StatusColor::Green});
     QCoreApplication::processEvents();
     const QString shown = window.StatusBar1->ShownText();
-    EXPECT_TRUE(shown.startsWith(head + "/home") && shown.endsWith("квартал'")) << shown.toStdString();
-    EXPECT_EQ(window.StatusBar1->Text(), status);
-    EXPECT_EQ(window.StatusBar1->toolTip(), status);
-    const auto* grip = window.StatusBar1->findChild<QSizeGrip*>();
-    const auto* panel = window.StatusBar1->findChild<QLabel*>();
-    ASSERT_TRUE(grip && panel);
-    EXPECT_LT(panel->geometry().right(), grip->geometry().left());
-    EXPECT_LE(panel->fontMetrics().horizontalAdvance(shown), panel->contentsRect().width());
+    EXPECT_TRUE(shown.startsWith(head + "/home") && shown.endsWith("квартал'")) << shown;
+    EXPECT_EQ(window.StatusBar1->toolTip(), head + path + path + path + "'");
+    EXPECT_GT(window.StatusBar1->findChild<QLabel*>()->width(), window.StatusBar1->width() / 2);
+    window.resize(1000, 600); // a wider panel shows more of the path
+    QCoreApplication::processEvents();
+    EXPECT_GT(window.StatusBar1->ShownText().size(), shown.size());
 }
 
-TEST(Form1, TheKeyboardOpensTheSplitButtonsMenus)
+TEST(Form1, TheSplitButtonsMenusOpenFromTheKeyboardUnderTheirButtons)
 {
-    Form1 window(kConfig);
+    QTemporaryDir user;
+    Form1 window(ConfigFolders(kConfigFolder, user.path(), true));
     window.show();
     window.CommandSaveAs->setEnabled(true);
-    for (QToolButton* button : {window.CommandOpen, window.CommandSaveAs}) {
-        for (const auto& [key, modifiers] : {std::pair{Qt::Key_F4, Qt::NoModifier},
-                                             std::pair{Qt::Key_Down, Qt::AltModifier}}) {
-            QMenu* shown = nullptr;
-            QTimer::singleShot(0, [&] {
-                shown = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-                if (shown)
-                    shown->close();
-            });
-            QTest::keyClick(button, key, modifiers);
-            EXPECT_EQ(shown, button->menu()) << key;
-        }
+    QToolButton* open = window.CommandOpen;
+    QToolButton* save = window.CommandSaveAs;
+    const Qt::KeyboardModifiers alt = Qt::AltModifier, no = Qt::NoModifier;
+    const std::tuple<QToolButton*, Qt::Key, Qt::KeyboardModifiers, QMenu*> cases[] = {
+        {open, Qt::Key_F4, no, window.mnuOpn},  {open, Qt::Key_Down, alt, window.mnuOpn},
+        {open, Qt::Key_Down, no, nullptr},      {open, Qt::Key_Up, alt, nullptr},
+        {save, Qt::Key_F4, no, window.mnuSave}, {save, Qt::Key_Down, alt, window.mnuSave}};
+    for (const auto& [button, key, modifiers, menu] : cases) {
+        QWidget* shown = nullptr;
+        Answering(
+            [&, b = button](QWidget* popup) {
+                if (!(shown = popup))
+                    return;
+                EXPECT_EQ(popup->pos(),
+                          b->mapToGlobal(QPoint(b->width() - popup->width(), b->height())));
+                // The save menu's one item is the option; the open menu's are dialogs.
+                QTest::keyClick(popup, popup == window.mnuSave ? Qt::Key_Down : Qt::Key_Escape);
+                QTest::keyClick(popup, popup == window.mnuSave ? Qt::Key_Return : Qt::Key_Escape);
+                EXPECT_FALSE(popup->isVisible());
+                if (popup->isVisible()) // a menu deaf to its keys would hold the test forever
+                    QCoreApplication::exit();
+            },
+            [&, b = button, k = key, m = modifiers] { QTest::keyClick(b, k, m); });
+        EXPECT_EQ(shown, menu) << key;
     }
+    EXPECT_EQ(Contents(user.filePath("USER.INI")), "[User]\r\nGotoAfterSave=0\r\n")
+        << "chosen twice from the keyboard";
+}
+
+TEST(Form1, ALeftDragOnTheBandOrTheLogoMovesTheWindowUntilTheReleaseAndAClickOnTheLogoOpensAbout)
+{
+    Form1 window(kConfigFolder);
+    window.move(50, 50);
+    window.show();
+    QWidget* band = window.centralWidget();
+    auto* drag = band->findChild<WindowDrag*>();
+    const QPoint start = window.pos();
+    const QPoint screen = band->mapToGlobal(QPoint(0, 0)); // where the band began on the screen
+    const int top = window.TxtFileIn->y();
+    const QPoint in(20, top / 2), logo = window.AlphaLogo->geometry().center(), far(40, 25);
+    const QPoint near(QApplication::startDragDistance(), 0);
+    const Qt::MouseButton L = Qt::LeftButton, R = Qt::RightButton, N = Qt::NoButton;
+    const QEvent::Type press = QEvent::MouseButtonPress, move = QEvent::MouseMove,
+                       release = QEvent::MouseButtonRelease;
+    // An event, its button, the buttons held, where; whether the drag takes it, where the window
+    // is then from where it started, whether the about box opens. A shaky click moves nothing,
+    // a release ends the move, also one the band did not see; a click on the band opens nothing.
+    const std::tuple<QEvent::Type, Qt::MouseButton, Qt::MouseButtons, QPoint, bool, QPoint, bool>
+        steps[] = {{press, L, L, in, 1, {}, 0},          {move, N, L, in + QPoint(2, 1), 1, {}, 0},
+                   {move, N, L, in + near, 1, near, 0},  {move, N, L, in + far, 1, far, 0},
+                   {release, L, N, in + far, 1, far, 0}, {move, N, L, in, 0, far, 0},
+                   {release, L, N, in, 0, far, 0},       {press, R, R, in, 0, far, 0},
+                   {press, L, L, {20, 0}, 0, far, 0},    {press, L, L, {20, top}, 0, far, 0},
+                   {press, L, L, {20, 1}, 1, far, 0},    {move, N, N, {60, 60}, 0, far, 0},
+                   {move, N, L, {90, 90}, 0, far, 0},    {press, L, L, in, 1, far, 0},
+                   {release, R, N, in, 0, far, 0},       {release, L, N, in, 1, far, 0},
+                   {press, L, L, logo, 1, far, 0},       {release, L, N, logo, 1, far, 1}};
+    for (const auto& [type, button, held, at, taken, moved, about] : steps) {
+        bool opened = false;
+        bool took = false;
+        Answering(
+            [&](QWidget* open) {
+                if (auto* box = qobject_cast<FormAbout*>(open)) {
+                    box->Command1->click(); // Ok closes the box
+                    opened = box->isModal() && !box->isVisible();
+                    box->close();
+                }
+            },
+            [&, t = type, b = button, h = held, p = at] {
+                took = Filtered(drag, band, QMouseEvent(t, p, screen + p, b, h, Qt::NoModifier));
+            });
+        EXPECT_EQ(took, taken) << type << " at " << at.x() << "," << at.y();
+        EXPECT_EQ(window.pos(), start + moved) << type << " at " << at.x() << "," << at.y();
+        EXPECT_EQ(opened, about) << type;
+    }
+    EXPECT_FALSE(Filtered(drag, window.List, QMouseEvent(press, in, in, L, L, {})));
+    EXPECT_EQ(window.AlphaLogo->cursor().shape(), Qt::PointingHandCursor);
+
+    FormAbout box;
+    EXPECT_EQ(QStringList({box.windowTitle(), box.LabelW1->text(), box.LabelW4->text()}),
+              QStringList({"О программе", "Версия: 1.0.0", FormAbout::InformationText()}));
+    EXPECT_GE(box.LabelW4->height(), box.LabelW4->heightForWidth(box.LabelW4->width()));
+    EXPECT_GT(box.minimumHeight(), box.Command1->geometry().bottom());
+    box.move(100, 100);
+    box.show();
+    QObject* logoDrag = box.AlphaLogo->findChild<WindowDrag*>();
+    Filtered(logoDrag, box.AlphaLogo, QMouseEvent(press, {10, 10}, {110, 110}, L, L, {}));
+    Filtered(logoDrag, box.AlphaLogo, QMouseEvent(move, {60, 40}, {160, 140}, N, L, {}));
+    EXPECT_EQ(box.pos(), QPoint(150, 130));
 }

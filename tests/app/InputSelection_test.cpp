@@ -1,143 +1,147 @@
 #include "InputSelection.h"
 #include "WindowTestSupport.h"
 
-#include <QAbstractProxyModel>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QMimeData>
 #include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTreeView>
 #include <QUrl>
-#include <gtest/gtest.h>
 
 namespace {
 
-// Delivers a drag and a drop of the urls to a widget, the source proposing its first action;
-// true when the drag was accepted. The action taken lands in taken.
-bool DropOn(QWidget* target, const QList<QUrl>& urls, Qt::DropActions offered = Qt::CopyAction,
-            Qt::DropAction* taken = nullptr)
+// Drags paths (or other urls) over the target and drops them there, the source offering some
+// actions; returns the action the drop took, IgnoreAction when refused. Every step of a drag of
+// files is the selection's, and the box keeps its text until the drop.
+Qt::DropAction DropOn(Form1& window, QWidget* target, const QStringList& paths,
+                      Qt::DropActions offered)
 {
+    QObject* selection = window.findChild<InputSelection*>();
     QMimeData data;
-    data.setUrls(urls);
+    for (const QString& path : paths)
+        data.setUrls(
+            data.urls() << (path.startsWith('/') ? QUrl::fromLocalFile(path) : QUrl(path)));
+    const QString before = window.TxtFileIn->text();
     QDragEnterEvent enter(QPoint(5, 5), offered, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(QPoint(5, 5), offered, &data, Qt::LeftButton, Qt::NoModifier);
+    EXPECT_TRUE(selection->eventFilter(target, &move) && window.TxtFileIn->text() == before);
     QDropEvent drop(QPointF(5, 5), offered, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &drop);
-    if (taken)
-        *taken = drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
-    return enter.isAccepted();
+    EXPECT_TRUE(selection->eventFilter(target, &drop));
+    EXPECT_TRUE(enter.isAccepted() == drop.isAccepted() && move.isAccepted() == drop.isAccepted());
+    return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
 }
 
 } // namespace
 
-TEST(InputSelection, DropsOnTheBoxOrTheListTakeTheFirstAcceptablePath)
+TEST(InputSelection, ADropOnTheBoxOrTheListTakesTheFirstPathWhenItCanBeReadAsACopyOrALink)
 {
     QTemporaryDir root;
     const QString zip = WriteTestFile(root.filePath("PACK.Zip"), "x");
     const QString xml = WriteTestFile(root.filePath("doc.XML"), "x");
     const QString txt = WriteTestFile(root.filePath("a.txt"), "x");
-    QDir().mkpath(root.filePath("in.2024"));
     const QString folder = root.filePath("in.2024");
-    const struct {
-        QList<QUrl> urls;
-        QString expected; // empty: the box keeps its text
-    } cases[] = {
-        {{QUrl::fromLocalFile(zip)}, zip},
-        {{QUrl::fromLocalFile(xml)}, xml},
-        {{QUrl::fromLocalFile(folder)}, folder},
-        {{QUrl::fromLocalFile(folder + "/")}, folder},
-        {{QUrl::fromLocalFile(xml), QUrl::fromLocalFile(zip), QUrl::fromLocalFile(folder)}, xml},
-        {{QUrl::fromLocalFile(txt)}, {}},
-        {{QUrl::fromLocalFile(root.filePath("missing.xml"))}, {}},
-        {{QUrl::fromLocalFile(txt), QUrl::fromLocalFile(zip)}, {}},
-        {{QUrl("https://example.org/a.xml")}, {}},
-    };
-    for (const bool onList : {false, true}) {
-        for (const auto& c : cases) {
-            Form1 window(kConfigFolder);
-            window.TxtFileIn->setText("before");
-            QWidget* target =
-                onList ? window.List->viewport() : static_cast<QWidget*>(window.TxtFileIn);
-            EXPECT_EQ(DropOn(target, c.urls), !c.expected.isEmpty())
-                << c.urls.first().toString().toStdString();
-            EXPECT_EQ(window.TxtFileIn->text(),
-                      c.expected.isEmpty() ? QString("before") : c.expected)
-                << c.urls.first().toString().toStdString()
-                << (onList ? " on the list" : " on the box");
-        }
-    }
-}
-
-TEST(InputSelection, ADropIsTakenAsACopyOrALinkNeverAsAMove)
-{
-    QTemporaryDir root;
-    const QString xml = WriteTestFile(root.filePath("doc.xml"), "x");
-    const struct {
-        Qt::DropActions offered;
-        Qt::DropAction taken;
-    } cases[] = {
-        {Qt::CopyAction, Qt::CopyAction},
-        {Qt::MoveAction | Qt::CopyAction, Qt::CopyAction},
-        {Qt::MoveAction | Qt::LinkAction, Qt::LinkAction},
-        {Qt::MoveAction, Qt::IgnoreAction},
-    };
-    for (const auto& c : cases) {
-        Form1 window(kConfigFolder);
-        Qt::DropAction taken = Qt::MoveAction;
-        DropOn(window.TxtFileIn, {QUrl::fromLocalFile(xml)}, c.offered, &taken);
-        EXPECT_EQ(taken, c.taken) << int(c.offered);
-        EXPECT_EQ(window.TxtFileIn->text(), c.taken == Qt::IgnoreAction ? QString() : xml);
-    }
-}
-
-TEST(InputSelection, TheOpenDialogsStartInTheInputsFolderAndMakeNoFolders)
-{
-    QTemporaryDir root;
-    const QString xml = WriteTestFile(root.filePath("doc.xml"), "x");
-    QDir().mkpath(root.filePath("in"));
-    const struct {
-        QString input;
-        QString start;
-    } cases[] = {
-        {QString(), QDir::homePath()},
-        {xml, root.path()},
-        {root.filePath("in"), root.filePath("in")},
-        {root.filePath("gone/doc.xml"), QDir::homePath()},
-    };
-    for (const auto& c : cases) {
-        Form1 window(kConfigFolder);
-        window.TxtFileIn->setText(c.input);
-        for (const bool folders : {false, true}) {
-            const auto dialog = window.findChild<InputSelection*>()->CreateDialog(folders);
-            EXPECT_EQ(dialog->directory().absolutePath(), QDir(c.start).absolutePath())
-                << c.input.toStdString();
-            EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
-            EXPECT_EQ(dialog->windowTitle(), folders ? "Открыть папку" : "Открыть файл");
-            const auto* newFolder = dialog->findChild<QWidget*>("newFolderButton");
-            ASSERT_NE(newFolder, nullptr);
-            EXPECT_EQ(newFolder->isVisibleTo(dialog.get()), !folders);
-        }
-    }
-
-    // Kinds, sizes and dates in Russian, whatever the system's language.
+    QDir().mkpath(folder);
+    const Qt::DropAction C = Qt::CopyAction, M = Qt::MoveAction, L = Qt::LinkAction,
+                         I = Qt::IgnoreAction;
+    const QString old = "before", none = root.filePath("none.xml"), web = "https://a.org/a.xml";
+    // What is dragged, what its source offers; the box afterwards and the action taken: a copy
+    // or a link, never a move, which would let the source delete the file.
+    const std::tuple<QStringList, Qt::DropActions, QString, Qt::DropAction> cases[] = {
+        {{zip}, C, zip, C},       {{xml, zip}, C, xml, C},
+        {{folder}, C, folder, C}, {{folder + "/"}, C, folder, C},
+        {{"/"}, C, "/", C},       {{xml}, M | C, xml, C},
+        {{xml}, M | L, xml, L},   {{xml}, M, old, I},
+        {{txt}, C, old, I},       {{txt, zip}, C, old, I},
+        {{none}, C, old, I},      {{web}, C, old, I}};
     Form1 window(kConfigFolder);
-    window.TxtFileIn->setText(xml);
-    const auto dialog = window.findChild<InputSelection*>()->CreateDialog(false);
-    const QAbstractItemModel* files = dialog->proxyModel();
-    ASSERT_NE(files, nullptr);
-    const auto* view = dialog->findChild<QTreeView*>("treeView");
-    ASSERT_NE(view, nullptr);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return files->rowCount(view->rootIndex()) == 2; }, 5000));
-    const QRegularExpression date(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d$"));
-    for (int row = 0; row < 2; ++row) {
-        const QModelIndex name = files->index(row, 0, view->rootIndex());
-        const bool folder = name.data().toString() == "in";
-        EXPECT_EQ(name.siblingAtColumn(1).data().toString(), folder ? "" : "1 Б");
-        if (folder) {
-            EXPECT_EQ(name.siblingAtColumn(2).data().toString(), "Папка");
+    EXPECT_TRUE(window.TxtFileIn->acceptDrops() && window.List->acceptDrops() &&
+                window.List->viewport()->acceptDrops());
+    for (QWidget* target : {static_cast<QWidget*>(window.TxtFileIn), window.List->viewport()}) {
+        for (const auto& [paths, offered, result, taken] : cases) {
+            window.TxtFileIn->setText(old);
+            EXPECT_EQ(DropOn(window, target, paths, offered), taken) << paths.first();
+            EXPECT_EQ(window.TxtFileIn->text(), result) << paths.first();
         }
-        EXPECT_TRUE(date.match(name.siblingAtColumn(3).data().toString()).hasMatch())
-            << name.siblingAtColumn(3).data().toString().toStdString();
+    }
+    // Drags of anything but files are the widgets' own; a drop of no files is no path.
+    QMimeData text, file;
+    text.setText(xml);
+    file.setUrls({QUrl::fromLocalFile(zip)});
+    auto* selection = window.findChild<InputSelection*>();
+    EXPECT_FALSE(Filtered(selection, window.TxtFileIn, QDragEnterEvent({}, C, &text, {}, {})));
+    EXPECT_FALSE(selection->Drop(&text) || selection->Drop(nullptr));
+    EXPECT_TRUE(selection->Drop(&file) && window.TxtFileIn->text() == zip);
+}
+
+TEST(InputSelection, TheOpenDialogsStartBesideTheInputShowFilesInRussianAndACancelChangesNothing)
+{
+    QTemporaryDir root;
+    const QString xml = WriteTestFile(root.filePath("a.xml"), QByteArray(1023, 'x'));
+    const QString folder = root.filePath("in");
+    QDir().mkpath(folder);
+    Form1 window(kConfigFolder);
+    // The button itself or a menu item, the dialog's title, what is chosen (nothing: cancelled).
+    QAction* const* item = window.mnuOpen;
+    const QString file = "Открыть файл", dir = "Открыть папку";
+    const std::tuple<QAction*, QString, QString, QString> cases[] = {{nullptr, file, xml, xml},
+                                                                     {item[1], dir, folder, folder},
+                                                                     {item[0], file, {}, folder},
+                                                                     {item[1], dir, {}, folder},
+                                                                     {item[0], file, xml, xml}};
+    for (const auto& [command, title, chosen, input] : cases) {
+        QString asked;
+        Answering(
+            [&, c = chosen](QWidget* open) {
+                auto* dialog = qobject_cast<QFileDialog*>(open);
+                ASSERT_NE(dialog, nullptr);
+                asked = dialog->windowTitle();
+                dialog->selectFile(c.isEmpty() ? xml : c);
+                QMetaObject::invokeMethod(dialog, c.isEmpty() ? "reject" : "accept");
+            },
+            [&, c = command] { c ? c->trigger() : window.CommandOpen->click(); });
+        EXPECT_EQ(asked, title);
+        EXPECT_EQ(window.TxtFileIn->text(), input);
+    }
+    // Where the dialogs start: the input's folder, else the home folder. Neither makes folders.
+    auto* selection = window.findChild<InputSelection*>();
+    for (const auto& [input, start] : {std::pair{QString(), QDir::homePath()},
+                                       {xml, root.path()},
+                                       {folder, folder},
+                                       {folder + "/gone/a.xml", QDir::homePath()}}) {
+        window.TxtFileIn->setText(input);
+        for (const bool folders : {false, true}) {
+            const auto dialog = selection->CreateDialog(folders);
+            EXPECT_EQ(dialog->directory().absolutePath(), QDir(start).absolutePath()) << input;
+            EXPECT_TRUE(dialog->testOption(QFileDialog::ReadOnly) &&
+                        dialog->testOption(QFileDialog::ShowDirsOnly) == folders);
+            EXPECT_EQ(dialog->fileMode(),
+                      folders ? QFileDialog::Directory : QFileDialog::ExistingFile);
+            EXPECT_EQ(dialog->nameFilters().join("|") + dialog->labelText(QFileDialog::FileName),
+                      folders ? "All Files (*)Папка:" : "*.xml; *.zip (*.xml *.zip)File &name:");
+            const auto* newFolder = dialog->findChild<QWidget*>("newFolderButton");
+            EXPECT_TRUE(newFolder && newFolder->isVisibleTo(dialog.get()) != folders);
+        }
+    }
+
+    // Sizes, kinds and dates in Russian, whatever the system's language.
+    const std::tuple<QString, qint64, QString> files[] = {
+        {"a.xml", 1023, "1023 Б"},    {"b.xml", 1024, "1,0 КБ"},      {"c.xml", 1536, "1,5 КБ"},
+        {"d.xml", 1 << 20, "1,0 МБ"}, {"e.xml", 3LL << 29, "1,5 ГБ"}, {"in", -1, ""}};
+    for (const auto& [name, size, shown] : files)
+        EXPECT_TRUE(size < 0 || QFile(WriteTestFile(root.filePath(name), "")).resize(size));
+    window.TxtFileIn->setText(root.path());
+    const auto dialog = selection->CreateDialog(false);
+    const auto* view = dialog->findChild<QTreeView*>("treeView");
+    const QAbstractItemModel* shown = view->model();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shown->rowCount(view->rootIndex()) == 6; }, 5000));
+    const QRegularExpression date(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d$"));
+    for (int row = 0; row < 6; ++row) {
+        const QModelIndex name = shown->index(row, 0, view->rootIndex());
+        const auto file = std::find_if(std::begin(files), std::end(files),
+                                       [&](const auto& f) { return name.data() == get<0>(f); });
+        ASSERT_NE(file, std::end(files)) << name.data().toString();
+        EXPECT_EQ(name.siblingAtColumn(1).data(), get<2>(*file)) << get<0>(*file);
+        EXPECT_EQ(name.siblingAtColumn(2).data() == "Папка", get<1>(*file) < 0) << get<0>(*file);
+        EXPECT_TRUE(date.match(name.siblingAtColumn(3).data().toString()).hasMatch());
     }
 }

@@ -1,11 +1,30 @@
 #pragma once
 
+#include "CheckableHeader.h"
+#include "DocumentTableModel.h"
 #include "Form1.h"
 #include "ReadController.h"
+#include "StatusBar.h"
 #include "TestFiles.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
+#include <functional>
+#include <gtest/gtest.h>
+#include <ostream>
+
+/// Lets failure messages name texts.
+inline std::ostream& operator<<(std::ostream& out, const QString& text)
+{
+    return out << text.toStdString();
+}
 
 inline const QString kConfigFolder = QStringLiteral(VYPISKA_SOURCE_DIR "/config");
 
@@ -13,17 +32,12 @@ inline const QString kConfigFolder = QStringLiteral(VYPISKA_SOURCE_DIR "/config"
 inline QByteArray Document(const QString& number, const QString& date, const QString& amount,
                            const QString& payer = {}, const QString& inn = {})
 {
-    QString text = QStringLiteral("<ПлатежноеПоручение>");
-    const std::pair<const char*, QString> fields[] = {{"НомерДок", number},
-                                                      {"ДатаДок", date},
-                                                      {"СуммаДок", amount},
-                                                      {"НаимПлат", payer},
-                                                      {"ИННПлат", inn}};
-    for (const auto& [name, value] : fields) {
-        if (!value.isEmpty())
-            text += QStringLiteral("<%1>%2</%1>").arg(QString::fromUtf8(name), value);
-    }
-    return (text + QStringLiteral("</ПлатежноеПоручение>")).toUtf8();
+    const QString names[] = {"НомерДок", "ДатаДок", "СуммаДок", "НаимПлат", "ИННПлат"};
+    const QString values[] = {number, date, amount, payer, inn};
+    QString text;
+    for (int i = 0; i < 5; ++i)
+        text += values[i].isEmpty() ? QString() : QString("<%1>%2</%1>").arg(names[i], values[i]);
+    return ("<ПлатежноеПоручение>" + text + "</ПлатежноеПоручение>").toUtf8();
 }
 
 /// Puts a path into the input box and runs the read cycle at once, as the timer's tick would.
@@ -31,4 +45,24 @@ inline void ReadNow(Form1& window, const QString& path)
 {
     window.TxtFileIn->setText(path);
     window.findChild<ReadController*>()->RunCycle();
+}
+
+/// Runs action, which may open a pop-up menu or a modal dialog; answer deals with what is open
+/// (nullptr when nothing is) from the event loop, and must close it.
+inline void Answering(const std::function<void(QWidget*)>& answer,
+                      const std::function<void()>& action)
+{
+    QObject scope;
+    QTimer::singleShot(0, &scope, [&] {
+        QWidget* popup = QApplication::activePopupWidget();
+        answer(popup ? popup : QApplication::activeModalWidget());
+    });
+    action();
+    QCoreApplication::processEvents();
+}
+
+/// Hands an event straight to an event filter; true when the filter takes it.
+inline bool Filtered(QObject* filter, QObject* watched, QEvent&& event)
+{
+    return filter->eventFilter(watched, &event);
 }
