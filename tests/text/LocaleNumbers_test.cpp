@@ -1,3 +1,4 @@
+#include "CurrencyFormat.h"
 #include "LocaleNumbers.h"
 #include "TextCoder.h"
 
@@ -79,4 +80,29 @@ TEST(LocaleNumbers, CurrencyTextIsRemovedBeforeTheGroupingCharacter)
     EXPECT_TRUE(LocaleNumbers::IsNumber(QStringLiteral("100,00 р."), symbols));
     EXPECT_TRUE(LocaleNumbers::IsNumber(QStringLiteral("1 234,56 р."), symbols));
     EXPECT_FALSE(LocaleNumbers::IsNumber(QStringLiteral("1 234,56 руб"), symbols));
+}
+
+TEST(CurrencyFormat, WritesTheLocalesPatternRoundingHalvesAwayFromZero)
+{
+    const CurrencyFormat russian(QLocale(QLocale::Russian, QLocale::Russia));
+    const CurrencyFormat english(QLocale(QLocale::English, QLocale::UnitedStates));
+    const qint64 max = std::numeric_limits<qint64>::max();
+    const struct {
+        const CurrencyFormat& format;
+        qint64 units;
+        const char16_t* text;
+    } cases[] = {
+        {russian, 15005000, u"1\u00A0500,50\u00A0\u20BD"},
+        {russian, 0, u"0,00\u00A0\u20BD"},
+        {russian, -1, u"-0,00\u00A0\u20BD"},
+        {russian, -150000, u"-15,00\u00A0\u20BD"},
+        {russian, 125, u"0,01\u00A0\u20BD"},
+        {russian, 124, u"0,01\u00A0\u20BD"},
+        {russian, max, u"922\u00A0337\u00A0203\u00A0685\u00A0477,58\u00A0\u20BD"},
+        {russian, -max - 1, u"-922\u00A0337\u00A0203\u00A0685\u00A0477,58\u00A0\u20BD"},
+        {english, 12345000, u"$1,234.50"},
+        {english, -12345000, u"($1,234.50)"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.format.Format(c.units), QString::fromUtf16(c.text)) << c.units;
 }
