@@ -1,0 +1,144 @@
+#include "DateText.h"
+#include "PathNames.h"
+#include "TagText.h"
+#include "TextCoderError.h"
+#include "Utf8Text.h"
+#include "XmlEntities.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Routine = QString (*)(const QString&);
+
+QString Date(const QString& text, const QLocale& locale = QLocale())
+{
+    const std::optional<DateTimeValue> value = DateText::Parse(text, locale);
+    return value ? DateText::GeneralForm(*value, locale) : QStringLiteral("<none>");
+}
+
+QString TagB(const QString& text)
+{
+    return TagText::ReadTag(text, u"b");
+}
+
+// The test texts are UTF-8; the bytes of a decoder's input are written as Latin-1 characters.
+QString Utf8(const QString& bytes)
+{
+    return Utf8Text::DecodeUTF8(bytes.toLatin1());
+}
+
+} // namespace
+
+TEST(TextRoutines, GiveTheTextsTheirCallersRelyOn)
+{
+    const Routine ext = PathNames::GetExt, name = PathNames::GetName, path = PathNames::GetPath,
+                  only = PathNames::OnlyName, unique = PathNames::GetFnameUnicPart,
+                  rule = PathNames::RulePath;
+    const Routine xml = [](const QString& text) { return XmlEntities::Resolve(text); };
+    const Routine date = [](const QString& text) { return Date(text); };
+    const struct {
+        Routine routine;
+        const char* input;
+        const char* expected;
+    } cases[] = {
+        // clang-format off
+        {ext, "C:\\in\\doc.xml", "xml"}, {ext, "pack.ZIP", "ZIP"}, {ext, "file.", ""}, {ext, "noext", ""},
+        {ext, "a.12345678901", ""}, {ext, "a.1234567890", "1234567890"}, {ext, ".xml", "xml"},
+        {ext, "C:\\dir.old\\file", "old\\file"}, {ext, "/home/u/in.2024/doc.Xml", "Xml"},
+        {name, "C:\\in\\doc.xml", "doc.xml"}, {name, "C:\\in\\sub\\", "sub"}, {name, "doc.xml", "doc.xml"},
+        {name, "C:\\", "C:"}, {name, "", ""}, {name, "/home/u/sub/", "sub"}, {name, "/u/sub//", "/u/sub/"},
+        {name, "C:\\in\\sub\\\\", "C:\\in\\sub\\"}, {name, ".xml", ".xml"},
+        {path, "C:\\in\\doc.xml", "C:\\in"}, {path, "C:\\doc.xml", "C:"}, {path, "doc.xml", ""},
+        {path, "\\doc.xml", ""}, {path, "C:\\in\\", ""}, {path, "/home/u/doc.xml", "/home/u"},
+        {path, "/u//", ""},
+        {only, "doc.xml", "doc"}, {only, "a.b.c", "a.b"}, {only, "C:\\in\\doc.xml", "C:\\in\\doc"},
+        {only, ".xml", ""}, {only, "x", ""}, {only, " x ", ""}, {only, "ab", "ab"},
+        {unique, "C:\\in\\ON_DOC_2024_0a1b-77.xml", "0a1b-77"}, {unique, "report.xml", "report"},
+        {unique, "C:\\in\\doc_.xml", ""}, {unique, "/home/my_docs/report.xml", "report"},
+        {unique, "/in/PP_7701234560_20240305_000125.xml", "000125"}, {unique, "C:\\in\\.xml", ""},
+        {rule, "C:\\in\\", "C:\\in\\"}, {rule, "/tmp/in/", "/tmp/in/"}, {rule, "/tmp/in//", "/tmp/in//"},
+        {xml, "ООО &quot;Ромашка&quot;", "ООО \"Ромашка\""}, {xml, "&lt;a&gt; &amp; &apos;b&apos;", "<a> & 'b'"},
+        {xml, "&#171;Ландыш&#187; &#x2116;5 &#X41;", "«Ландыш» №5 A"}, {xml, "&#128512;", "\U0001F600"},
+        {xml, "&amp;quot;", "&quot;"}, {xml, "<![CDATA[a &amp; <b>]]> &amp; <![CDATA[]]>c", "a &amp; <b> & c"},
+        {xml, "&nbsp;&unknown;&;&#;&#x;&#12a;&# 65;&#-65;", "&nbsp;&unknown;&;&#;&#x;&#12a;&# 65;&#-65;"},
+        {xml, "&#0;&#x1F;&#xD800;&#xFFFE;&#x110000;&#99999999999;", "&#0;&#x1F;&#xD800;&#xFFFE;&#x110000;&#99999999999;"},
+        {xml, "&amp no semicolon; R&D", "&amp no semicolon; R&D"}, {xml, "", ""},
+        {xml, "<![CDATA[open <![CDATA[still open", "<![CDATA[open <![CDATA[still open"},
+        {Utf8, "Ð\u009F", "П"}, {Utf8, "%D0%9F", "П"}, {Utf8, "%d0%9f", "П"}, {Utf8, "%41%20b", "A b"},
+        {Utf8, "50% <", "50% <"}, {Utf8, "50%", "50%"}, {Utf8, "%4", "%4"}, {Utf8, "%4G", "%4G"},
+        {Utf8, "%%41", "%A"}, {Utf8, "20% - 2500", "20% - 2500"}, {Utf8, "ÿ", "\uFFFD"},
+        {Utf8, "%FF", "\uFFFD"}, {Utf8, "", ""},
+        {TagB, "x<b>1</b>y<b>2</b>", "1"}, {TagB, "<b attr=\"1\">1</b>", ""}, {TagB, "<b/>", ""},
+        {TagB, "<b>1</c>", "1"}, {TagB, "<b>1", ""}, {TagB, "<B>1</B>", ""}, {TagB, "<b>&amp;</b>", "&amp;"},
+        {TagB, "<b>\r\n\r\n1\r\n\r\n</b>", "\r\n1\r\n"}, {TagB, "<b>\n1\n</b>", "\n1\n"},
+        {TagB, "<b>\r\n</b>", ""}, {TagB, "<b>\t x \r</b>", "\t x \r"}, {TagB, "<b><b>x</b></b>", "<b>x"},
+        {TagB, "<b></b><b>2</b>", ""},
+        {date, "2024-03-05", "05.03.2024"}, {date, "05.03.2024", "05.03.2024"}, {date, "5.3.2024", "05.03.2024"},
+        {date, "5/3/24", "05.03.2024"}, {date, "05-03-1999", "05.03.1999"}, {date, "1.1.29", "01.01.2029"},
+        {date, "1.1.30", "01.01.1930"}, {date, " 2024-03-07T14:30:00 ", "07.03.2024 14:30:00"},
+        {date, "2024-03-07 9:05", "07.03.2024 09:05:00"}, {date, "2024-03-07T00:00:00", "07.03.2024"},
+        {date, "2024-03-07T14:30:00.123", "07.03.2024 14:30:00"}, {date, "12:30", "12:30:00"},
+        {date, "2024-03-07T14:30:00.1234567890", "07.03.2024 14:30:00"},
+        {date, "2024-03-07T14:30:00,12345678901234567890", "07.03.2024 14:30:00"},
+        {date, "29.02.2024", "29.02.2024"},
+        // clang-format on
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.routine(QString::fromUtf8(c.input)), QString::fromUtf8(c.expected)) << c.input;
+    for (const char* text : {"",
+                             "125",
+                             "1.5",
+                             "-3.25",
+                             "12.5",
+                             "1 234,56",
+                             "29.02.2023",
+                             "32.01.2024",
+                             "2024-13-01",
+                             "05.03.024",
+                             "05.03.2024x",
+                             "2024-03-07T14:30:00Z",
+                             "25:00",
+                             "12:3",
+                             "12:30:00.",
+                             "12:30:00.5x",
+                             "1234567890:00",
+                             "7701234567",
+                             "40702810438000012345",
+                             "abc",
+                             "Договор: 17/2024",
+                             "05.03/2024"})
+        EXPECT_EQ(Date(QString::fromUtf8(text)), "<none>") << text;
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    EXPECT_EQ(Date("3/5/2024", us), "3/5/24");
+    EXPECT_EQ(DateText::Parse(u"3/5/2024", us)->date, QDate(2024, 3, 5));
+    EXPECT_EQ(PathNames::RulePath("/tmp/in"), QString("/tmp/in") + QDir::separator());
+    EXPECT_EQ(XmlEntities::Resolve(u"50% <b> plain"), "50% <b> plain");
+    EXPECT_EQ(TagText::ReadTag(u"<Сумма>100</Сумма>", u"Сумма"), "100");
+    EXPECT_EQ(TagText::ReadTag(u"<>1</>", u""), "1");
+    EXPECT_EQ(TagText::ReadTag(u"<b>1</b>", u""), "");
+    EXPECT_EQ(Utf8Text::DecodeUTF8("%00"), QString(QChar(0)));
+    EXPECT_EQ(Utf8Text::DecodeUTF8(QByteArray("a\0b", 3)), QStringView(u"a\u0000b", 3).toString());
+}
+
+TEST(TextRoutines, EncodeAndMakeTag)
+{
+    EXPECT_EQ(Utf8Text::EncodeUTF8(u"Я"), QByteArray("\xD0\xAF"));
+    EXPECT_EQ(Utf8Text::EncodeUTF8(QStringView(u"a\u0000b", 3)), QByteArray("a"));
+    EXPECT_EQ(Utf8Text::EncodeUTF8(u""), QByteArray());
+    EXPECT_EQ(Utf8Text::EncodeUTF8(QString(QChar(0xD800))), QByteArray("\xEF\xBF\xBD"));
+    for (const double level : {0.0, 0.5})
+        EXPECT_EQ(TagText::MakeTag("b", "x", level), "<b>x</b>") << level;
+    for (const double level : {1.5, 2.0, 2.5})
+        EXPECT_EQ(TagText::MakeTag("b", "x", level), "<b>\r\n\t\tx\r\n</b>") << level;
+    const QString content = QStringLiteral("line 1\r\nline 2");
+    EXPECT_EQ(TagB(TagText::MakeTag("b", content, 1)), "\t" + content);
+    EXPECT_EQ(TagB(TagText::MakeTag("b", content, 0)), content);
+    try {
+        TagText::MakeTag("b", "x", -1);
+        FAIL() << "no error raised";
+    } catch (const TextCoderError& error) {
+        EXPECT_EQ(error.number(), 5);
+    }
+}
