@@ -52,22 +52,15 @@ TEST(Base64Codec, DeparturesFromTheStandardDecoder)
 {
     const std::string length = "Length of Base64 encoded input string is not a multiple of 4.";
     const std::string character = "Illegal character in Base64 encoded data.";
-    const struct {
-        const char16_t* text;
-        std::string result;
-    } cases[] = {
-        {u"QQ", length},            // padding is required
-        {u"YWJj\r\n", length},      // line breaks count towards the length
-        {u"YWJj\r\nYQ", character}, // and are not skipped
-        {u"QQ=A", character},       // "=" only at the end
-        {u"QUJDR===", character},   // a group with one data character
-        {u"QUЖ=", character},       // above U+00FF becomes "?"
-        {u"QU-_", character},       // no URL alphabet
-        {u"QUJD====", "414243"},    // every trailing "=" dropped
-        {u"====", ""},
-        {u"QR==", "41"}, // leftover bits ignored
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(Decoded(QString::fromUtf16(c.text)), c.result)
-            << QString::fromUtf16(c.text).toStdString();
+    // Padding is required, line breaks count towards the length and are not skipped, "=" comes only
+    // at the end, no group has one data character, above U+00FF is "?", every trailing "=" is
+    // dropped and leftover bits are ignored.
+    // clang-format off
+    const std::pair<const char16_t*, std::string> cases[] = {{u"QQ", length}, {u"YWJj\r\n", length},
+        {u"YWJj\r\nYQ", character}, {u"QQ=A", character}, {u"QUJDR===", character}, {u"QUЖ=", character},
+        {u"QU-_", character}, {u"QUJD====", "414243"}, {u"====", ""}, {u"QR==", "41"}};
+    // clang-format on
+    for (const auto& [text, result] : cases)
+        EXPECT_EQ(Decoded(QString::fromUtf16(text)), result)
+            << QString::fromUtf16(text).toStdString();
 }
