@@ -26,20 +26,17 @@ std::string Decoded(const QString& text)
 TEST(Base64Codec, EncodesAsTheStandardAndComesBack)
 {
     const QByteArray high("\xFB\xFF\x00\x80\xFE", 5);
-    const struct {
-        QByteArray bytes;
-        const char* text;
-    } cases[] = {
+    const std::pair<QByteArray, const char*> cases[] = {
         // clang-format off
         {"", ""}, {"f", "Zg=="}, {"fo", "Zm8="}, {"foo", "Zm9v"}, {"foob", "Zm9vYg=="},
         {"fooba", "Zm9vYmE="}, {"foobar", "Zm9vYmFy"}, {high, "+/8AgP4="}, {high.left(4), "+/8AgA=="},
         // clang-format on
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Coder().Base64Encode(c.bytes).toString(), c.text);
-        EXPECT_EQ(Coder().Base64Decode(c.text), c.bytes) << c.text;
-        EXPECT_EQ(Coder().Base64DecodeString(c.text), QString::fromLatin1(c.bytes)) << c.text;
-        EXPECT_EQ(Coder().Base64Encode2(c.bytes + "xyz", qint32(c.bytes.size())), c.text);
+    for (const auto& [bytes, text] : cases) {
+        EXPECT_EQ(Coder().Base64Encode(bytes).toString(), text);
+        EXPECT_EQ(Coder().Base64Encode2(bytes + "xyz", qint32(bytes.size())), text);
+        EXPECT_EQ(Decoded(text), bytes.toHex().toStdString()) << text;
+        EXPECT_EQ(Coder().Base64DecodeString(text), QString::fromLatin1(bytes)) << text;
     }
     EXPECT_THROW(Coder().Base64Encode2("abc", 4), TextCoderError);
     EXPECT_THROW(Coder().Base64Encode2("abc", -1), TextCoderError);

@@ -6,32 +6,20 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
-namespace {
-
-// Sets the default locale for one test and puts the Russian one back afterwards.
-class LocaleScope {
-public:
-    explicit LocaleScope(const QLocale& locale) { QLocale::setDefault(locale); }
-    ~LocaleScope() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
-};
-
-} // namespace
-
 TEST(LocaleNumbers, SymbolsFollowTheUserLocaleAtEveryCall)
 {
     EXPECT_EQ(LocaleNumbers::LocalPoint() + LocaleNumbers::LocalGrpSpace() +
                   LocaleNumbers::LocalCurrency(),
               QStringLiteral(",\u00A0\u00A0₽"));
-    {
-        const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
-        EXPECT_EQ(TextCoder::Shared().LocalPoint() + TextCoder::Shared().LocalGrpSpace() +
-                      TextCoder::Shared().LocalCurrency(),
-                  QStringLiteral(".,$"));
-    }
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(TextCoder::Shared().LocalPoint() + TextCoder::Shared().LocalGrpSpace() +
+                  TextCoder::Shared().LocalCurrency(),
+              QStringLiteral(".,$"));
     QLocale ungrouped(QLocale::Russian, QLocale::Russia);
     ungrouped.setNumberOptions(QLocale::OmitGroupSeparator);
-    const LocaleScope scope(ungrouped);
+    QLocale::setDefault(ungrouped);
     EXPECT_EQ(LocaleNumbers::LocalGrpSpace(), QString()) << "a digit is no grouping character";
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     EXPECT_TRUE(LocaleNumbers::IsMultiSeparator("1,5", ",") &&
                 LocaleNumbers::IsMultiSeparator("", ","));
     EXPECT_FALSE(LocaleNumbers::IsMultiSeparator("1,2,3", ","));
@@ -60,22 +48,15 @@ TEST(LocaleNumbers, IsNumberStripsEveryLocaleDecoration)
 TEST(CurrencyFormat, WritesTheLocalesPatternRoundingHalvesAwayFromZero)
 {
     const CurrencyFormat russian(QLocale(QLocale::Russian, QLocale::Russia));
-    const CurrencyFormat english(QLocale(QLocale::English, QLocale::UnitedStates));
     const qint64 max = std::numeric_limits<qint64>::max();
-    const struct {
-        const CurrencyFormat& format;
-        qint64 units;
-        const char16_t* text;
-    } cases[] = {
-        // clang-format off
-        {russian, 15005000, u"1\u00A0500,50\u00A0₽"}, {russian, 0, u"0,00\u00A0₽"},
-        {russian, -1, u"-0,00\u00A0₽"}, {russian, -150000, u"-15,00\u00A0₽"},
-        {russian, 125, u"0,01\u00A0₽"}, {russian, 124, u"0,01\u00A0₽"},
-        {russian, max, u"922\u00A0337\u00A0203\u00A0685\u00A0477,58\u00A0₽"},
-        {russian, -max - 1, u"-922\u00A0337\u00A0203\u00A0685\u00A0477,58\u00A0₽"},
-        {english, 12345000, u"$1,234.50"}, {english, -12345000, u"($1,234.50)"},
-        // clang-format on
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.format.Format(c.units), QString::fromUtf16(c.text)) << c.units;
+    // clang-format off
+    const std::pair<qint64, const char16_t*> cases[] = {{15005000, u"1\u00A0500,50\u00A0₽"},
+        {0, u"0,00\u00A0₽"}, {-1, u"-0,00\u00A0₽"}, {-150000, u"-15,00\u00A0₽"}, {125, u"0,01\u00A0₽"},
+        {124, u"0,01\u00A0₽"}, {max, u"922\u00A0337\u00A0203\u00A0685\u00A0477,58\u00A0₽"},
+        {-max - 1, u"-922\u00A0337\u00A0203\u00A0685\u00A0477,58\u00A0₽"}};
+    // clang-format on
+    for (const auto& [units, text] : cases)
+        EXPECT_EQ(russian.Format(units), QString::fromUtf16(text)) << units;
+    const CurrencyFormat english(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(english.Format(12345000) + " " + english.Format(-12345000), "$1,234.50 ($1,234.50)");
 }
