@@ -5,16 +5,13 @@
 
 namespace {
 
-const TextCoder& Coder()
-{
-    return TextCoder::Shared();
-}
+const TextCoder& coder = TextCoder::Shared();
 
 // The decoder's error for a text, or the bytes as hexadecimal digits when it decodes.
 std::string Decoded(const QString& text)
 {
     try {
-        return Coder().Base64Decode(text).toHex().toStdString();
+        return coder.Base64Decode(text).toHex().toStdString();
     } catch (const TextCoderError& error) {
         EXPECT_EQ(error.number(), qint32(0x80040000u));
         return error.description().toStdString();
@@ -33,15 +30,15 @@ TEST(Base64Codec, EncodesAsTheStandardAndComesBack)
         // clang-format on
     };
     for (const auto& [bytes, text] : cases) {
-        EXPECT_EQ(Coder().Base64Encode(bytes).toString(), text);
-        EXPECT_EQ(Coder().Base64Encode2(bytes + "xyz", qint32(bytes.size())), text);
+        EXPECT_EQ(coder.Base64Encode(bytes).toString(), text);
+        EXPECT_EQ(coder.Base64Encode2(bytes + "xyz", qint32(bytes.size())), text);
         EXPECT_EQ(Decoded(text), bytes.toHex().toStdString()) << text;
-        EXPECT_EQ(Coder().Base64DecodeString(text), QString::fromLatin1(bytes)) << text;
+        EXPECT_EQ(coder.Base64DecodeString(text), QString::fromLatin1(bytes)) << text;
     }
-    EXPECT_THROW(Coder().Base64Encode2("abc", 4), TextCoderError);
-    EXPECT_THROW(Coder().Base64Encode2("abc", -1), TextCoderError);
+    EXPECT_THROW(coder.Base64Encode2("abc", 4), TextCoderError);
+    EXPECT_THROW(coder.Base64Encode2("abc", -1), TextCoderError);
     // Text takes one byte per character, and a question mark above Latin-1.
-    EXPECT_EQ(Coder().Base64EncodeString(QStringLiteral("ab\u00FF\u0100ж")),
+    EXPECT_EQ(coder.Base64EncodeString(QStringLiteral("ab\u00FF\u0100ж")),
               QString::fromLatin1(QByteArray("ab\xFF??").toBase64()));
 }
 

@@ -10,10 +10,7 @@
 
 namespace {
 
-const TextCoder& Coder()
-{
-    return TextCoder::Shared();
-}
+const TextCoder& coder = TextCoder::Shared();
 
 QByteArray Utf16Le(const QString& text)
 {
@@ -57,22 +54,21 @@ TEST(UnicodeFiles, EveryWriterReplacesTheFileAndItsReaderGivesTheTextBack)
     };
     for (const auto& c : cases) {
         WriteTestFile(path, "a much longer old content that must disappear");
-        Coder().UnicodeFile_Write_FSO(path, c.text, 2, c.triState);
+        coder.UnicodeFile_Write_FSO(path, c.text, 2, c.triState);
         EXPECT_EQ(Contents(path), c.bytes) << c.triState << c.text.toStdString();
-        EXPECT_EQ(Coder().UnicodeFile_Read_FSO(path, c.triState), c.readBack) << c.triState;
+        EXPECT_EQ(coder.UnicodeFile_Read_FSO(path, c.triState), c.readBack) << c.triState;
     }
-    for (const bool mark : {true, false}) {
-        WriteTestFile(path, "a much longer old content that must disappear");
-        Coder().UnicodeFile_Write_VB(path, wide, mark);
-        EXPECT_EQ(Contents(path), (mark ? kMark : QByteArray()) + Utf16Le(wide));
-    }
-    ASSERT_TRUE(Coder().UnicodeFile_Write_API(path, wide));
+    coder.UnicodeFile_Write_VB(path, wide, true);
+    EXPECT_EQ(Contents(path), kMark + Utf16Le(wide));
+    coder.UnicodeFile_Write_VB(path, "", false);
+    EXPECT_EQ(Contents(path), "");
+    ASSERT_TRUE(coder.UnicodeFile_Write_API(path, wide));
     EXPECT_EQ(Contents(path), Utf16Le(wide));
     for (const qint32 triState : {-2, -1, 0}) {
         const QString appended = dir.filePath(QString("append%1.txt").arg(triState));
         for (const char* part : {"one ", "two ", "three"})
-            Coder().UnicodeFile_Write_FSO(appended, part, 8, triState);
-        EXPECT_EQ(Coder().UnicodeFile_Read_FSO(appended, triState), "one two three") << triState;
+            coder.UnicodeFile_Write_FSO(appended, part, 8, triState);
+        EXPECT_EQ(coder.UnicodeFile_Read_FSO(appended, triState), "one two three") << triState;
         EXPECT_EQ(Contents(appended),
                   triState == -1 ? kMark + Utf16Le("one two three") : "one two three");
     }
@@ -85,10 +81,10 @@ TEST(UnicodeFiles, ReadersAndTheMark)
     // The raw reader keeping the mark, removing it, the other raw reader and the text stream; "^"
     // stands for the mark.
     const auto reads = [&] {
-        return QString(Coder().UnicodeFile_Read_VB(path, false) + "|" +
-                       Coder().UnicodeFile_Read_VB(path, true) + "|" +
-                       Coder().UnicodeFile_Read_API(path) + "|" +
-                       Coder().UnicodeFile_Read_FSO(path, -1))
+        return QString(coder.UnicodeFile_Read_VB(path, false) + "|" +
+                       coder.UnicodeFile_Read_VB(path, true) + "|" +
+                       coder.UnicodeFile_Read_API(path) + "|" +
+                       coder.UnicodeFile_Read_FSO(path, -1))
             .replace(kMarkChar, "^");
     };
     const QByteArray a = Utf16Le("A");
@@ -101,9 +97,9 @@ TEST(UnicodeFiles, ReadersAndTheMark)
         WriteTestFile(path, bytes);
         EXPECT_EQ(reads(), expected) << bytes.toHex().toStdString();
     }
-    EXPECT_EQ(Coder().UnicodeFile_Read_VB(dir.filePath("missing"), true), "");
-    EXPECT_EQ(Coder().UnicodeFile_Read_VB(dir.path(), true), "");
-    EXPECT_EQ(Coder().UnicodeFile_Read_API(dir.path()), "");
+    EXPECT_EQ(coder.UnicodeFile_Read_VB(dir.filePath("missing"), true), "");
+    EXPECT_EQ(coder.UnicodeFile_Read_VB(dir.path(), true), "");
+    EXPECT_EQ(coder.UnicodeFile_Read_API(dir.path()), "");
 }
 
 // A file-size limit makes writes fail half-way even for a user whom permissions do not stop.
@@ -116,35 +112,34 @@ TEST(UnicodeFiles, FailuresNameTheFileAndTheOperation)
     const QString big(5000, 'n');
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
+    const rlimit small{1000, saved.rlim_max};
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 1000;
     setrlimit(RLIMIT_FSIZE, &small);
-    const QString raw = ErrorOf([&] { Coder().UnicodeFile_Write_VB(keep, big, true); });
+    const QString raw = ErrorOf([&] { coder.UnicodeFile_Write_VB(keep, big, true); });
     const QString stream =
-        ErrorOf([&] { Coder().UnicodeFile_Write_FSO(dir.filePath("fso.txt"), big, 2, -1); });
-    const bool apiWritten = Coder().UnicodeFile_Write_API(dir.filePath("api.txt"), big);
+        ErrorOf([&] { coder.UnicodeFile_Write_FSO(dir.filePath("fso.txt"), big, 2, -1); });
+    const bool apiWritten = coder.UnicodeFile_Write_API(dir.filePath("api.txt"), big);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
     const QString open = "75 Не удалось открыть файл '";
     const QString missed = "53 Не найден файл '" + missing + "'";
     // clang-format off
     const std::pair<QString, QString> cases[] = {
-        {ErrorOf([&] { Coder().UnicodeFile_Read_FSO(missing, -1); }), missed},
-        {ErrorOf([&] { Coder().UnicodeFile_Read_API(missing); }), missed},
-        {ErrorOf([&] { Coder().UnicodeFile_Read_FSO(dir.path(), -2); }), open + dir.path() + "' для чтения"},
-        {ErrorOf([&] { Coder().UnicodeFile_Write_FSO(no, "x", 2, 0); }), open + no + "' для записи"},
-        {ErrorOf([&] { Coder().UnicodeFile_Write_VB(no, "x", true); }), open + no + "' для записи"},
-        {ErrorOf([&] { Coder().UnicodeFile_Write_VB(dir.path(), "x", true); }), open + dir.path() + "' для записи"},
+        {ErrorOf([&] { coder.UnicodeFile_Read_FSO(missing, -1); }), missed},
+        {ErrorOf([&] { coder.UnicodeFile_Read_API(missing); }), missed},
+        {ErrorOf([&] { coder.UnicodeFile_Read_FSO(dir.path(), -2); }), open + dir.path() + "' для чтения"},
+        {ErrorOf([&] { coder.UnicodeFile_Write_FSO(no, "x", 2, 0); }), open + no + "' для записи"},
+        {ErrorOf([&] { coder.UnicodeFile_Write_VB(no, "x", true); }), open + no + "' для записи"},
+        {ErrorOf([&] { coder.UnicodeFile_Write_VB(dir.path(), "x", true); }), open + dir.path() + "' для записи"},
         {raw, "57 Не удалось записать файл '" + keep + "'"},
         {stream, "57 Не удалось записать файл '" + dir.filePath("fso.txt") + "'"}};
     // clang-format on
     for (const auto& [error, expected] : cases)
         EXPECT_TRUE(error.startsWith(expected)) << error.toStdString();
     EXPECT_FALSE(apiWritten);
-    EXPECT_FALSE(Coder().UnicodeFile_Write_API(no, "x"));
-    EXPECT_FALSE(Coder().UnicodeFile_Write_API(dir.path(), "x"));
-    EXPECT_EQ(Coder().UnicodeFile_Read_VB(keep, true), "old");
+    EXPECT_FALSE(coder.UnicodeFile_Write_API(no, "x"));
+    EXPECT_FALSE(coder.UnicodeFile_Write_API(dir.path(), "x"));
+    EXPECT_EQ(coder.UnicodeFile_Read_VB(keep, true), "old");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
               QStringList({"api.txt", "fso.txt", "keep.txt"}));
 }
