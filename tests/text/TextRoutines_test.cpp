@@ -1,6 +1,8 @@
+#include "AmountReader.h"
 #include "DateText.h"
 #include "PathNames.h"
 #include "TagText.h"
+#include "TextCoder.h"
 #include "TextCoderError.h"
 #include "Utf8Text.h"
 #include "XmlEntities.h"
@@ -16,6 +18,19 @@ QString Date(const QString& text, const QLocale& locale = QLocale())
 {
     const std::optional<DateTimeValue> value = DateText::Parse(text, locale);
     return value ? DateText::GeneralForm(*value, locale) : QStringLiteral("<none>");
+}
+
+// Ten-thousandths, or "<none>" for an amount that does not fit.
+QString Amount(const QString& text)
+{
+    const std::optional<qint64> units = AmountReader::Read(text);
+    return units ? QString::number(*units) : QStringLiteral("<none>");
+}
+
+// Whole roubles with kopecks and fractions of them, which are never spelled.
+QString Words(const QString& roubles)
+{
+    return TextCoder::Shared().StringSumm(roubles.toLongLong() * 10000 + 5807);
 }
 
 QString TagB(const QString& text)
@@ -36,6 +51,7 @@ TEST(TextRoutines, GiveTheTextsTheirCallersRelyOn)
     const Routine ext = PathNames::GetExt, name = PathNames::GetName, path = PathNames::GetPath,
                   only = PathNames::OnlyName, unique = PathNames::GetFnameUnicPart,
                   rule = PathNames::RulePath;
+    const Routine amount = Amount, words = Words;
     const Routine xml = [](const QString& text) { return XmlEntities::Resolve(text); };
     const Routine date = [](const QString& text) { return Date(text); };
     const Routine sum = [](const QString& text) { return TagText::ReadTag(text, u"Сумма"); };
@@ -46,6 +62,33 @@ TEST(TextRoutines, GiveTheTextsTheirCallersRelyOn)
         const char* expected;
     } cases[] = {
         // clang-format off
+        {amount, "1500.5", "15005000"}, {amount, "15000.50", "150005000"}, {amount, "800", "8000000"},
+        {amount, "1234,56", "12345600"}, {amount, "1 234,56", "12345600"}, {amount, "1,234.56", "12345600"},
+        {amount, "1\u00A0250\u00A0000.00", "12500000000"}, {amount, "abc", "0"}, {amount, "", "0"},
+        {amount, "-15", "-150000"}, {amount, "+2.5", "25000"}, {amount, "1.2.3", "12000"},
+        {amount, "1.234,56", "12345600"}, {amount, "1,234,567", "12345670000"}, {amount, "12abc", "120000"},
+        {amount, "1e3", "10000000"}, {amount, "1.5E-2", "150"}, {amount, "0.00005", "0"},
+        {amount, "0.00015", "2"}, {amount, "0.00025", "2"}, {amount, "0.000251", "3"},
+        {amount, "\t 42 \n", "420000"}, {amount, "-0", "0"}, {amount, "922337203685477.5807", "9223372036854775807"},
+        {amount, "-922337203685477.5808", "-9223372036854775808"},
+        // Hexadecimal and octal literals in either case; a digit outside the radix ends the number.
+        {amount, "&HFF", "2550000"}, {amount, "&hff", "2550000"}, {amount, "&Ha0", "1600000"},
+        {amount, "&HA0", "1600000"}, {amount, "&H10g", "160000"}, {amount, "&H0", "0"},
+        {amount, "&O17", "150000"}, {amount, "&o10", "80000"}, {amount, "&O18", "10000"}, {amount, "&O8", "0"},
+        {amount, "922337203685477.5808", "<none>"}, {amount, "-922337203685477.5809", "<none>"},
+        {amount, "1e15", "<none>"}, {amount, "99999999999999999999999", "<none>"},
+        {amount, "&HFFFFFFFFFFFFFFFF", "<none>"}, {amount, "1e100000", "<none>"},
+        {words, "0", "ноль"}, {words, "-5", "ноль"}, {words, "1", "один"}, {words, "2", "два"},
+        {words, "12", "двенадцать"}, {words, "110", "сто десять"}, {words, "1000", "одна тысяча"},
+        {words, "2000", "две тысячи"}, {words, "5000", "пять тысяч"}, {words, "10000", "десять тысяч"},
+        {words, "11000", "одиннадцать тысяч"}, {words, "21105", "двадцать одна тысяча сто пять"},
+        {words, "1000000", "один миллион"}, {words, "20000000", "двадцать миллионов"},
+        {words, "344000000", "триста сорок четыре миллиона"},
+        {words, "2500000000", "два миллиарда пятьсот миллионов"},
+        {words, "1000005000", "один миллиард пять тысяч"}, {words, "121000000000", "сто двадцать один миллиард"},
+        {words, "1000000000000", "одна тысяча миллиардов"},
+        {words, "922337203685477", "девятьсот двадцать две тысячи триста тридцать семь миллиардов двести три "
+                                   "миллиона шестьсот восемьдесят пять тысяч четыреста семьдесят семь"},
         {ext, "C:\\in\\doc.xml", "xml"}, {ext, "pack.ZIP", "ZIP"}, {ext, "file.", ""}, {ext, "noext", ""},
         {ext, "a.12345678901", ""}, {ext, "a.1234567890", "1234567890"}, {ext, ".xml", "xml"},
         {ext, "C:\\dir.old\\file", "old\\file"}, {ext, "/home/u/in.2024/doc.Xml", "Xml"},
@@ -101,6 +144,8 @@ TEST(TextRoutines, GiveTheTextsTheirCallersRelyOn)
     EXPECT_EQ(Date("3/5/2024", us), "3/5/24");
     EXPECT_EQ(DateText::Parse(u"3/5/2024", us)->date, QDate(2024, 3, 5));
     EXPECT_EQ(PathNames::RulePath("/tmp/in"), QString("/tmp/in") + QDir::separator());
+    EXPECT_EQ(TextCoder::Shared().StringSumm(std::numeric_limits<qint64>::min()), "ноль");
+    EXPECT_EQ(TextCoder::Shared().StringSumm(9999), "ноль") << "kopecks alone are no roubles";
     EXPECT_EQ(Utf8Text::DecodeUTF8("%00"), QString(QChar(0)));
     EXPECT_EQ(Utf8Text::DecodeUTF8(QByteArray("a\0b", 3)), QStringView(u"a\u0000b", 3).toString());
 }
