@@ -10,10 +10,7 @@
 
 namespace {
 
-QString DataFile(const char* name)
-{
-    return QStringLiteral(VYPISKA_SOURCE_DIR "/tests/data/settings/") + QLatin1String(name);
-}
+const QString kData = QStringLiteral(VYPISKA_SOURCE_DIR "/tests/data/settings/");
 
 QVariant Text(const char* utf8)
 {
@@ -30,8 +27,8 @@ TEST(INIStorage, FirstRunReadsDefaultsAndEachSelectorWritesItsOwnFile)
     EXPECT_EQ(settings.ReadVal(1, "ACC", QString()), QVariant(QString()));
     EXPECT_TRUE(settings.WriteVal(2, "GotoAfterSave", 1));
     EXPECT_FALSE(QFile::exists(dir.filePath("CONFIG.INI")));
-    EXPECT_TRUE(settings.WriteVal(1, "Name", QStringLiteral("ООО «Ромашка»")));
-    EXPECT_TRUE(settings.WriteVal(0, "Unused", "x"));
+    EXPECT_TRUE(settings.WriteVal(1, "Name", QStringLiteral("ООО «Ромашка»")) &&
+                settings.WriteVal(0, "Unused", "x"));
     EXPECT_EQ(Contents(dir.filePath("CONFIG.INI")),
               "[Organization]\r\nName=\xCE\xCE\xCE \xAB\xD0\xEE\xEC\xE0\xF8\xEA\xE0\xBB\r\n"
               "[Main]\r\nUnused=x\r\n");
@@ -48,10 +45,8 @@ TEST(INIStorage, FirstRunReadsDefaultsAndEachSelectorWritesItsOwnFile)
 TEST(INIStorage, HandEditedFilesKeepEveryOtherByte)
 {
     QTemporaryDir dir;
-    QFile::copy(DataFile("handmade_config.ini"), dir.filePath("CONFIG.INI"));
-    QFile::copy(DataFile("handmade_user.ini"), dir.filePath("USER.INI"));
-    for (const char* name : {"CONFIG.INI", "USER.INI"})
-        QFile::setPermissions(dir.filePath(name), QFile::ReadOwner | QFile::WriteOwner);
+    WriteTestFile(dir.filePath("CONFIG.INI"), Contents(kData + "handmade_config.ini"));
+    WriteTestFile(dir.filePath("USER.INI"), Contents(kData + "handmade_user.ini"));
     const INIStorage settings(dir.path());
     EXPECT_EQ(settings.ReadVal(1, "ACC", QString()), Text("40702810438000012345"));
     EXPECT_EQ(settings.ReadVal(1, "Name", QString()), Text("ООО «Ромашка»"));
@@ -59,14 +54,15 @@ TEST(INIStorage, HandEditedFilesKeepEveryOtherByte)
     EXPECT_EQ(settings.ReadVal(2, "GotoAfterSave", 0), Text("0"));
     EXPECT_EQ(INIStorage::ReadCustom(dir.filePath("CONFIG.INI"), "банк", "бик", 0),
               Text("044525318"));
-    settings.WriteVal(1, "Name", QStringLiteral("ООО «Ромашка и Ко»"));
-    settings.WriteVal(1, "INN", "7701234560");
-    settings.WriteVal(1, "ACC", "40702810000000000099");
-    settings.WriteVal(1, "Kpp", "770101001");
+    for (const auto& [key, value] : {std::pair("Name", "ООО «Ромашка и Ко»"),
+                                     {"INN", "7701234560"},
+                                     {"ACC", "40702810000000000099"},
+                                     {"Kpp", "770101001"}})
+        settings.WriteVal(1, key, QString::fromUtf8(value));
     settings.WriteVal(2, "GotoAfterSave", 1);
     EXPECT_EQ(Contents(dir.filePath("CONFIG.INI")),
-              Contents(DataFile("handmade_config_written.ini")));
-    EXPECT_EQ(Contents(dir.filePath("USER.INI")), Contents(DataFile("handmade_user_written.ini")));
+              Contents(kData + "handmade_config_written.ini"));
+    EXPECT_EQ(Contents(dir.filePath("USER.INI")), Contents(kData + "handmade_user_written.ini"));
 }
 
 // Writing one value into what could not be read would lose every other value: such a file, like a
@@ -140,8 +136,8 @@ TEST(INIStorage, UsersSettingsStartFromTheProgramsAndAreMadeOnTheFirstWrite)
     EXPECT_EQ(settings.ReadVal(1, "ACC", QString()), Text("40702810438000012345"));
     EXPECT_EQ(settings.ReadVal(2, "GotoAfterSave", 0), QVariant(0));
     EXPECT_FALSE(QFile::exists(user)) << "reading makes nothing";
-    EXPECT_TRUE(settings.WriteVal(1, "INN", "7701234560"));
-    EXPECT_TRUE(settings.WriteVal(2, "GotoAfterSave", 1));
+    EXPECT_TRUE(settings.WriteVal(1, "INN", "7701234560") &&
+                settings.WriteVal(2, "GotoAfterSave", 1));
     EXPECT_EQ(Contents(user + "/CONFIG.INI"), shipped + "INN=7701234560\r\n");
     EXPECT_EQ(Contents(user + "/USER.INI"), "[User]\r\nGotoAfterSave=1\r\n");
     EXPECT_FALSE(QFile::exists(program + "/USER.INI"));
