@@ -1,9 +1,8 @@
 #include "IniText.h"
 
 #include "AnsiCodec.h"
+#include "TestFiles.h"
 
-#include <QDir>
-#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -75,14 +74,9 @@ TEST(IniText, FuzzFindingsReadBackWhatWasWrittenAndLongValuesCut)
 {
     const QDir findings(QStringLiteral(VYPISKA_SOURCE_DIR "/tests/data/fuzz/ini"));
     for (const QString& name : findings.entryList(QDir::Files)) {
-        QFile file(findings.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        IniText ini(file.readAll());
-        ini.SetValue(QStringLiteral("organization"), QStringLiteral("acc"),
-                     QStringLiteral("40702"));
-        EXPECT_EQ(IniText(ini.Bytes()).Value(QStringLiteral("Organization"), QStringLiteral("ACC")),
-                  QStringLiteral("40702"))
-            << name.toStdString();
+        IniText ini(Contents(findings.filePath(name)));
+        ini.SetValue("organization", "acc", "40702");
+        EXPECT_EQ(IniText(ini.Bytes()).Value("Organization", "ACC"), "40702") << name.toStdString();
     }
     EXPECT_EQ(IniText("[a]\r\nk=" + QByteArray(300, 'x') + "\r\n").Value("a", "k"),
               QString(254, 'x'));
