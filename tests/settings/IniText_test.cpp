@@ -38,13 +38,8 @@ TEST(IniText, WritesChangeOnlyTheLinesTheyMust)
     // Binary bytes around the section, a NUL inside a foreign key's line.
     const QByteArray foreign =
         everyByte + "\r\n[organization]\r\nkpp=1" + QByteArray(1, '\0') + "x\r\n";
-    const struct {
-        QByteArray before;
-        const char* section;
-        const char* key;
-        const char* value;
-        QByteArray after;
-    } cases[] = {
+    // Before, section, key, value, after.
+    const std::tuple<QByteArray, const char*, const char*, const char*, QByteArray> cases[] = {
         // clang-format off
         {"", "User", "GotoAfterSave", "1", "[User]\r\nGotoAfterSave=1\r\n"},
         {"[s]\r\nK =  old  \r\nz=1", "S", "k", "new", "[s]\r\nK =  new\r\nz=1"}, // spacing kept
@@ -62,11 +57,10 @@ TEST(IniText, WritesChangeOnlyTheLinesTheyMust)
         {foreign + "acc = 1\r\n" + everyByte, "Organization", "ACC", "2", foreign + "acc = 2\r\n" + everyByte},
         // clang-format on
     };
-    for (const auto& c : cases) {
-        IniText ini(c.before);
-        ini.SetValue(QString::fromUtf8(c.section), QString::fromUtf8(c.key),
-                     QString::fromUtf8(c.value));
-        EXPECT_EQ(ini.Bytes(), c.after) << c.before.toStdString();
+    for (const auto& [before, section, key, value, after] : cases) {
+        IniText ini(before);
+        ini.SetValue(QString::fromUtf8(section), QString::fromUtf8(key), QString::fromUtf8(value));
+        EXPECT_EQ(ini.Bytes(), after) << before.toStdString();
     }
 }
 

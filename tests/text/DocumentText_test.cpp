@@ -48,11 +48,7 @@ TEST(ProgramFileText, ReadsUtf8AsEditorsSaveItAndWindows1251Otherwise)
     using Encoding = ProgramFileText::Encoding;
     const QString cyrillic = QStringLiteral("Сумма = Сумма;Сумма");
     const QByteArray cut = cyrillic.toUtf8().chopped(1);
-    const struct {
-        QByteArray bytes;
-        Encoding encoding;
-        QString text;
-    } cases[] = {
+    const std::tuple<QByteArray, Encoding, QString> cases[] = {
         // clang-format off
         {AnsiCodec::Encode(cyrillic), Encoding::Windows1251, cyrillic}, {cyrillic.toUtf8(), Encoding::Utf8, cyrillic},
         {"\xEF\xBB\xBF" + cyrillic.toUtf8(), Encoding::Utf8WithMark, cyrillic}, {"N=N;N", Encoding::Windows1251, "N=N;N"},
@@ -60,8 +56,8 @@ TEST(ProgramFileText, ReadsUtf8AsEditorsSaveItAndWindows1251Otherwise)
         {cut, Encoding::Windows1251, AnsiCodec::Decode(cut)},
         // clang-format on
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ProgramFileText::Detect(c.bytes), c.encoding) << c.bytes.toStdString();
-        EXPECT_EQ(ProgramFileText::Decode(c.bytes), c.text) << c.bytes.toStdString();
+    for (const auto& [bytes, encoding, text] : cases) {
+        EXPECT_EQ(ProgramFileText::Detect(bytes), encoding) << bytes.toStdString();
+        EXPECT_EQ(ProgramFileText::Decode(bytes), text) << bytes.toStdString();
     }
 }

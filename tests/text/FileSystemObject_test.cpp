@@ -35,11 +35,7 @@ TEST(ReadWholeFile, ReadsOnlyRegularFilesWithinTheLimit)
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     const QString toZero = root.filePath("zero.xml");
     ASSERT_TRUE(QFile::link("/dev/zero", toZero));
-    const struct {
-        QString path;
-        qint64 limit;
-        std::optional<QByteArray> bytes;
-    } cases[] = {
+    const std::tuple<QString, qint64, std::optional<QByteArray>> cases[] = {
         // clang-format off
         {small, 3, "abc"}, {small, 2, std::nullopt}, {WriteTestFile(root.filePath("empty"), ""), 0, ""},
         {root.path(), 100, std::nullopt}, {root.filePath("missing"), 100, std::nullopt},
@@ -48,9 +44,8 @@ TEST(ReadWholeFile, ReadsOnlyRegularFilesWithinTheLimit)
         {"/proc/self/pagemap", 1 << 20, std::nullopt}, {"/proc/version", 10, std::nullopt},
         // clang-format on
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ReadWholeFile(c.path, c.limit), c.bytes)
-            << c.path.toStdString() << " " << c.limit;
+    for (const auto& [path, limit, bytes] : cases)
+        EXPECT_EQ(ReadWholeFile(path, limit), bytes) << path.toStdString() << " " << limit;
     // Files that report no size, or more than they hold, are read for what they hold.
     EXPECT_TRUE(ReadWholeFile("/proc/version").value_or("").startsWith("Linux"));
     const QString online = "/sys/devices/system/cpu/online"; // reports a page, holds "0-1\n"

@@ -56,11 +56,7 @@ TEST(TextRoutines, GiveTheTextsTheirCallersRelyOn)
     const Routine date = [](const QString& text) { return Date(text); };
     const Routine sum = [](const QString& text) { return TagText::ReadTag(text, u"Сумма"); };
     const Routine noName = [](const QString& text) { return TagText::ReadTag(text, u""); };
-    const struct {
-        Routine routine;
-        const char* input;
-        const char* expected;
-    } cases[] = {
+    const std::tuple<Routine, const char*, const char*> cases[] = {
         // clang-format off
         {amount, "1500.5", "15005000"}, {amount, "15000.50", "150005000"}, {amount, "800", "8000000"},
         {amount, "1234,56", "12345600"}, {amount, "1 234,56", "12345600"}, {amount, "1,234.56", "12345600"},
@@ -138,8 +134,8 @@ TEST(TextRoutines, GiveTheTextsTheirCallersRelyOn)
         {sum, "<Сумма>100</Сумма>", "100"}, {noName, "<>1</>", "1"}, {noName, "<b>1</b>", ""},
         // clang-format on
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.routine(QString::fromUtf8(c.input)), QString::fromUtf8(c.expected)) << c.input;
+    for (const auto& [routine, input, expected] : cases)
+        EXPECT_EQ(routine(QString::fromUtf8(input)), QString::fromUtf8(expected)) << input;
     const QLocale us(QLocale::English, QLocale::UnitedStates);
     EXPECT_EQ(Date("3/5/2024", us), "3/5/24");
     EXPECT_EQ(DateText::Parse(u"3/5/2024", us)->date, QDate(2024, 3, 5));

@@ -40,23 +40,18 @@ TEST(UnicodeFiles, EveryWriterReplacesTheFileAndItsReaderGivesTheTextBack)
     const QString path = dir.filePath("stream.txt");
     const QString russian = "Счёт №1\r\n€ «ок»";
     const QString wide = "Счёт 😀" + kMarkChar + "中" + QChar(0xD800) + "x";
-    const struct {
-        qint32 triState;
-        QString text;
-        QByteArray bytes;
-        QString readBack;
-    } cases[] = {
+    const std::tuple<qint32, QString, QByteArray, QString> cases[] = {
         // clang-format off
         {-2, russian, QStringEncoder("windows-1251").encode(russian), russian}, {-2, "ԱΩ", "??", "??"},
         {-1, wide, kMark + Utf16Le(wide), wide}, {-1, "", kMark, ""},
         {0, "abc\r\n\x7F", "abc\r\n\x7F", "abc\r\n\x7F"}, {0, "Жé!", "?\?!", "?\?!"},
         // clang-format on
     };
-    for (const auto& c : cases) {
+    for (const auto& [triState, text, bytes, readBack] : cases) {
         WriteTestFile(path, "a much longer old content that must disappear");
-        coder.UnicodeFile_Write_FSO(path, c.text, 2, c.triState);
-        EXPECT_EQ(Contents(path), c.bytes) << c.triState << c.text.toStdString();
-        EXPECT_EQ(coder.UnicodeFile_Read_FSO(path, c.triState), c.readBack) << c.triState;
+        coder.UnicodeFile_Write_FSO(path, text, 2, triState);
+        EXPECT_EQ(Contents(path), bytes) << triState << text.toStdString();
+        EXPECT_EQ(coder.UnicodeFile_Read_FSO(path, triState), readBack) << triState;
     }
     coder.UnicodeFile_Write_VB(path, wide, true);
     EXPECT_EQ(Contents(path), kMark + Utf16Le(wide));
