@@ -144,10 +144,6 @@ TEST(TextRoutines, GiveTheTextsTheirCallersRelyOn)
     EXPECT_EQ(TextCoder::Shared().StringSumm(9999), "ноль") << "kopecks alone are no roubles";
     EXPECT_EQ(Utf8Text::DecodeUTF8("%00"), QString(QChar(0)));
     EXPECT_EQ(Utf8Text::DecodeUTF8(QByteArray("a\0b", 3)), QStringView(u"a\u0000b", 3).toString());
-}
-
-TEST(TextRoutines, EncodeAndMakeTag)
-{
     EXPECT_EQ(Utf8Text::EncodeUTF8(u"Я"), QByteArray("\xD0\xAF"));
     EXPECT_EQ(Utf8Text::EncodeUTF8(QStringView(u"a\u0000b", 3)), QByteArray("a"));
     EXPECT_EQ(Utf8Text::EncodeUTF8(u""), QByteArray());
