@@ -19,29 +19,6 @@ QVariant Text(const char* utf8)
 
 } // namespace
 
-TEST(INIStorage, FirstRunReadsDefaultsAndEachSelectorWritesItsOwnFile)
-{
-    QTemporaryDir dir;
-    INIStorage settings(dir.path());
-    EXPECT_EQ(settings.ReadVal(2, "GotoAfterSave", 0).typeId(), QMetaType::Int);
-    EXPECT_EQ(settings.ReadVal(1, "ACC", QString()), QVariant(QString()));
-    EXPECT_TRUE(settings.WriteVal(2, "GotoAfterSave", 1));
-    EXPECT_FALSE(QFile::exists(dir.filePath("CONFIG.INI")));
-    EXPECT_TRUE(settings.WriteVal(1, "Name", QStringLiteral("ООО «Ромашка»")) &&
-                settings.WriteVal(0, "Unused", "x"));
-    EXPECT_EQ(Contents(dir.filePath("CONFIG.INI")),
-              "[Organization]\r\nName=\xCE\xCE\xCE \xAB\xD0\xEE\xEC\xE0\xF8\xEA\xE0\xBB\r\n"
-              "[Main]\r\nUnused=x\r\n");
-    EXPECT_EQ(settings.ReadVal(1, "name", QString()), Text("ООО «Ромашка»"));
-    EXPECT_EQ(settings.ReadVal(2, "GotoAfterSave", 0), Text("1"));
-    settings.SetMainIniFile(dir.filePath("other.ini"));
-    settings.WriteVal(1, "ACC", "1");
-    settings.WriteVal(2, "GotoAfterSave", 0);
-    EXPECT_EQ(Contents(dir.filePath("other.ini")), "[Organization]\r\nACC=1\r\n");
-    EXPECT_EQ(Contents(dir.filePath("USER.INI")), "[User]\r\nGotoAfterSave=0\r\n");
-    EXPECT_EQ(settings.ReadVal(1, "ACC", QString()), Text("1"));
-}
-
 TEST(INIStorage, HandEditedFilesKeepEveryOtherByte)
 {
     QTemporaryDir dir;
@@ -121,23 +98,33 @@ TEST(INIStorage, ConfigFoldersPutTheSettingsInTheUsersFolderOnlyWhenTheProgramsC
     }
 }
 
-TEST(INIStorage, UsersSettingsStartFromTheProgramsAndAreMadeOnTheFirstWrite)
+TEST(INIStorage, UsersSettingsStartFromTheProgramsAndEachSelectorWritesItsOwnFile)
 {
     QTemporaryDir dir;
     const QString program = dir.filePath("CONFIG");
     const QString user = dir.filePath("home/.config/vypiska");
     const QByteArray shipped = "; preset\r\n[Organization]\r\nACC=40702810438000012345\r\n";
     WriteTestFile(program + "/CONFIG.INI", shipped);
-    const INIStorage settings(ConfigFolders(program, user, true));
+    INIStorage settings(ConfigFolders(program, user, true));
     EXPECT_EQ(settings.ReadVal(1, "ACC", QString()), Text("40702810438000012345"));
-    EXPECT_EQ(settings.ReadVal(2, "GotoAfterSave", 0), QVariant(0));
+    EXPECT_EQ(settings.ReadVal(1, "Kpp", QString()), QVariant(QString()));
+    EXPECT_EQ(settings.ReadVal(2, "GotoAfterSave", 0).typeId(), QMetaType::Int);
     EXPECT_FALSE(QFile::exists(user)) << "reading makes nothing";
-    EXPECT_TRUE(settings.WriteVal(1, "INN", "7701234560") &&
-                settings.WriteVal(2, "GotoAfterSave", 1));
-    EXPECT_EQ(Contents(user + "/CONFIG.INI"), shipped + "INN=7701234560\r\n");
+    EXPECT_TRUE(settings.WriteVal(2, "GotoAfterSave", 1));
+    EXPECT_FALSE(QFile::exists(user + "/CONFIG.INI"));
+    EXPECT_TRUE(settings.WriteVal(1, "Name", QStringLiteral("ООО «Ромашка»")) &&
+                settings.WriteVal(0, "Unused", "x"));
+    EXPECT_EQ(
+        Contents(user + "/CONFIG.INI"),
+        shipped +
+            "Name=\xCE\xCE\xCE \xAB\xD0\xEE\xEC\xE0\xF8\xEA\xE0\xBB\r\n[Main]\r\nUnused=x\r\n");
     EXPECT_EQ(Contents(user + "/USER.INI"), "[User]\r\nGotoAfterSave=1\r\n");
     EXPECT_FALSE(QFile::exists(program + "/USER.INI"));
-    EXPECT_TRUE(settings.WriteVal(1, "ACC", "1"));
-    EXPECT_EQ(settings.ReadVal(1, "ACC", QString()), Text("1"));
     EXPECT_EQ(Contents(program + "/CONFIG.INI"), shipped);
+    EXPECT_EQ(settings.ReadVal(1, "name", QString()), Text("ООО «Ромашка»"));
+    EXPECT_EQ(settings.ReadVal(2, "GotoAfterSave", 0), Text("1"));
+    settings.SetMainIniFile(dir.filePath("other.ini"));
+    EXPECT_TRUE(settings.WriteVal(1, "ACC", "1"));
+    EXPECT_EQ(Contents(dir.filePath("other.ini")), "[Organization]\r\nACC=1\r\n");
+    EXPECT_EQ(settings.ReadVal(1, "ACC", QString()), Text("1"));
 }
