@@ -5,17 +5,11 @@
 #include <QStringEncoder>
 #include <gtest/gtest.h>
 
-namespace {
-
-QByteArray Encoded(const char* encoding, const QString& text)
-{
-    return QStringEncoder(encoding).encode(text);
-}
-
-} // namespace
-
 TEST(DocumentText, DecodesByTheMarkOrTheDeclaredEncoding)
 {
+    const auto Encoded = [](const char* name, const QString& text) -> QByteArray {
+        return QStringEncoder(name).encode(text);
+    };
     const QString plain = QStringLiteral("<N>Счёт №5</N>");
     const QString declared = QStringLiteral("<?xml version=\"1.0\" encoding=\"%1\"?>") + plain;
     const QString koi8 = QString(declared).arg("koi8-r").replace('"', '\'').remove("№");

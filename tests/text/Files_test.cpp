@@ -145,6 +145,7 @@ TEST(UnicodeFiles, FailuresNameTheFileAndTheOperation)
 
 TEST(FileSystemObject, TellsFilesFromFoldersAndDeletesReadOnlyItems)
 {
+    using FSO = FileSystemObject;
     QTemporaryDir dir;
     const QString folder = dir.filePath("tree");
     const QString readOnly = WriteTestFile(folder + "/ro.xml", "x");
@@ -152,16 +153,15 @@ TEST(FileSystemObject, TellsFilesFromFoldersAndDeletesReadOnlyItems)
     QFile::setPermissions(readOnly, QFileDevice::ReadOwner);
     WriteTestFile(dir.filePath("one.tmp"), "1");
     WriteTestFile(dir.filePath("two.tmp"), "2");
-    EXPECT_TRUE(FileSystemObject::FileExists(readOnly) && FileSystemObject::FolderExists(folder));
-    EXPECT_FALSE(FileSystemObject::FolderExists(readOnly) || FileSystemObject::FileExists(folder));
-    EXPECT_FALSE(FileSystemObject::FileExists(dir.filePath("missing")) ||
-                 FileSystemObject::FolderExists(QString()));
-    EXPECT_TRUE(FileSystemObject::DeleteFile(dir.filePath("*.tmp")));
-    EXPECT_FALSE(FileSystemObject::FileExists(dir.filePath("one.tmp")));
-    EXPECT_FALSE(FileSystemObject::DeleteFile(dir.filePath("*.tmp")));
-    EXPECT_TRUE(FileSystemObject::DeleteFolder(folder));
-    EXPECT_FALSE(FileSystemObject::FolderExists(folder));
-    EXPECT_FALSE(FileSystemObject::DeleteFolder(folder));
+    EXPECT_TRUE(FSO::FileExists(readOnly) && FSO::FolderExists(folder));
+    EXPECT_FALSE(FSO::FolderExists(readOnly) || FSO::FileExists(folder));
+    EXPECT_FALSE(FSO::FileExists(dir.filePath("missing")) || FSO::FolderExists(QString()));
+    EXPECT_TRUE(FSO::DeleteFile(dir.filePath("*.tmp")));
+    EXPECT_FALSE(FSO::FileExists(dir.filePath("one.tmp")));
+    EXPECT_FALSE(FSO::DeleteFile(dir.filePath("*.tmp")));
+    EXPECT_TRUE(FSO::DeleteFolder(folder));
+    EXPECT_FALSE(FSO::FolderExists(folder));
+    EXPECT_FALSE(FSO::DeleteFolder(folder));
 }
 
 TEST(ReadWholeFile, ReadsOnlyRegularFilesWithinTheLimit)
