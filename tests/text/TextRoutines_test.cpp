@@ -20,30 +20,6 @@ QString Date(const QString& text, const QLocale& locale = QLocale())
     return value ? DateText::GeneralForm(*value, locale) : QStringLiteral("<none>");
 }
 
-// Ten-thousandths, or "<none>" for an amount that does not fit.
-QString Amount(const QString& text)
-{
-    const std::optional<qint64> units = AmountReader::Read(text);
-    return units ? QString::number(*units) : QStringLiteral("<none>");
-}
-
-// Whole roubles with kopecks and fractions of them, which are never spelled.
-QString Words(const QString& roubles)
-{
-    return TextCoder::Shared().StringSumm(roubles.toLongLong() * 10000 + 5807);
-}
-
-QString TagB(const QString& text)
-{
-    return TagText::ReadTag(text, u"b");
-}
-
-// The test texts are UTF-8; the bytes of a decoder's input are written as Latin-1 characters.
-QString Utf8(const QString& bytes)
-{
-    return Utf8Text::DecodeUTF8(bytes.toLatin1());
-}
-
 } // namespace
 
 TEST(TextRoutines, GiveTheTextsTheirCallersRelyOn)
@@ -51,7 +27,20 @@ TEST(TextRoutines, GiveTheTextsTheirCallersRelyOn)
     const Routine ext = PathNames::GetExt, name = PathNames::GetName, path = PathNames::GetPath,
                   only = PathNames::OnlyName, unique = PathNames::GetFnameUnicPart,
                   rule = PathNames::RulePath;
-    const Routine amount = Amount, words = Words;
+    // Ten-thousandths, or "<none>" for an amount that does not fit.
+    const Routine amount = [](const QString& text) {
+        const std::optional<qint64> units = AmountReader::Read(text);
+        return units ? QString::number(*units) : QStringLiteral("<none>");
+    };
+    // Whole roubles with kopecks and fractions of them, which are never spelled.
+    const Routine words = [](const QString& roubles) {
+        return TextCoder::Shared().StringSumm(roubles.toLongLong() * 10000 + 5807);
+    };
+    // The test texts are UTF-8; the bytes of a decoder's input are written as Latin-1 characters.
+    const Routine utf8 = [](const QString& bytes) {
+        return Utf8Text::DecodeUTF8(bytes.toLatin1());
+    };
+    const Routine tag = [](const QString& text) { return TagText::ReadTag(text, u"b"); };
     const Routine xml = [](const QString& text) { return XmlEntities::Resolve(text); };
     const Routine date = [](const QString& text) { return Date(text); };
     const Routine sum = [](const QString& text) { return TagText::ReadTag(text, u"Сумма"); };
@@ -101,10 +90,10 @@ TEST(TextRoutines, GiveTheTextsTheirCallersRelyOn)
             {"&amp no semicolon; R&D", "&amp no semicolon; R&D"}, {"", ""},
             {"<![CDATA[open <![CDATA[still open", "<![CDATA[open <![CDATA[still open"},
             {"50% <b> plain", "50% <b> plain"}}},
-        {Utf8, {{"Ð\u009F", "П"}, {"%D0%9F", "П"}, {"%d0%9f", "П"}, {"%41%20b", "A b"}, {"50% <", "50% <"},
+        {utf8, {{"Ð\u009F", "П"}, {"%D0%9F", "П"}, {"%d0%9f", "П"}, {"%41%20b", "A b"}, {"50% <", "50% <"},
             {"50%", "50%"}, {"%4", "%4"}, {"%4G", "%4G"}, {"%%41", "%A"}, {"20% - 2500", "20% - 2500"},
             {"ÿ", "\uFFFD"}, {"%FF", "\uFFFD"}, {"", ""}}},
-        {TagB, {{"x<b>1</b>y<b>2</b>", "1"}, {"<b attr=\"1\">1</b>", ""}, {"<b/>", ""}, {"<b>1</c>", "1"},
+        {tag, {{"x<b>1</b>y<b>2</b>", "1"}, {"<b attr=\"1\">1</b>", ""}, {"<b/>", ""}, {"<b>1</c>", "1"},
             {"<b>1", ""}, {"<B>1</B>", ""}, {"<b>&amp;</b>", "&amp;"},
             {"<b>\r\n\r\n1\r\n\r\n</b>", "\r\n1\r\n"}, {"<b>\n1\n</b>", "\n1\n"}, {"<b>\r\n</b>", ""},
             {"<b>\t x \r</b>", "\t x \r"}, {"<b><b>x</b></b>", "<b>x"}, {"<b></b><b>2</b>", ""}}},
@@ -146,7 +135,7 @@ TEST(TextRoutines, GiveTheTextsTheirCallersRelyOn)
         EXPECT_EQ(TagText::MakeTag("b", "x", level),
                   level < 1 ? "<b>x</b>" : "<b>\r\n\t\tx\r\n</b>");
     const QString content = QStringLiteral("line 1\r\nline 2");
-    EXPECT_EQ(TagB(TagText::MakeTag("b", content, 1)), "\t" + content);
-    EXPECT_EQ(TagB(TagText::MakeTag("b", content, 0)), content);
+    EXPECT_EQ(tag(TagText::MakeTag("b", content, 1)), "\t" + content);
+    EXPECT_EQ(tag(TagText::MakeTag("b", content, 0)), content);
     EXPECT_THROW(TagText::MakeTag("b", "x", -1), TextCoderError);
 }
