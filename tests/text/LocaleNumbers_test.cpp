@@ -8,17 +8,17 @@
 
 TEST(LocaleNumbers, SymbolsFollowTheUserLocaleAtEveryCall)
 {
-    EXPECT_EQ(LocaleNumbers::LocalPoint() + LocaleNumbers::LocalGrpSpace() +
-                  LocaleNumbers::LocalCurrency(),
-              QStringLiteral(",\u00A0\u00A0₽"));
+    const TextCoder& coder = TextCoder::Shared();
+    const auto symbols = [&] {
+        return LocaleNumbers::LocalPoint() + coder.LocalGrpSpace() + "|" + coder.LocalCurrency();
+    };
+    EXPECT_EQ(symbols(), QStringLiteral(",\u00A0|\u00A0₽"));
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    EXPECT_EQ(TextCoder::Shared().LocalPoint() + TextCoder::Shared().LocalGrpSpace() +
-                  TextCoder::Shared().LocalCurrency(),
-              QStringLiteral(".,$"));
+    EXPECT_EQ(symbols(), ".,|$");
     QLocale ungrouped(QLocale::Russian, QLocale::Russia);
     ungrouped.setNumberOptions(QLocale::OmitGroupSeparator);
     QLocale::setDefault(ungrouped);
-    EXPECT_EQ(LocaleNumbers::LocalGrpSpace(), QString()) << "a digit is no grouping character";
+    EXPECT_EQ(symbols(), QStringLiteral(",|\u00A0₽")) << "a digit is no grouping character";
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     EXPECT_TRUE(LocaleNumbers::IsMultiSeparator("1,5", ",") &&
                 LocaleNumbers::IsMultiSeparator("", ","));
@@ -27,16 +27,13 @@ TEST(LocaleNumbers, SymbolsFollowTheUserLocaleAtEveryCall)
 
 TEST(LocaleNumbers, IsNumberStripsEveryLocaleDecoration)
 {
-    // clang-format off
-    for (const QVariant& value : {QVariant("1234.56"), QVariant("1 234,56"), QVariant("1,234.56"),
-             QVariant("-15"), QVariant("15-"), QVariant("1.2.3"), QVariant(" 42 "), QVariant("1e5"),
-             QVariant(QStringLiteral("15\u00A0000,50\u00A0₽")), QVariant(QStringLiteral("1 500,50 ₽")),
-             QVariant(12.5), QVariant(QDate(2024, 3, 5))})
+    using Values = std::initializer_list<QVariant>;
+    for (const QVariant& value : Values{"1234.56", "1 234,56", "1,234.56", "-15", "15-", "1.2.3",
+                                        " 42 ", "1e5", QStringLiteral("15\u00A0000,50\u00A0₽"),
+                                        QStringLiteral("1 500,50 ₽"), 12.5, QDate(2024, 3, 5)})
         EXPECT_TRUE(LocaleNumbers::IsNumber(value)) << value.toString().toStdString();
-    for (const QVariant& value : {QVariant("12:30"), QVariant("abc"), QVariant("-"), QVariant("-15-"),
-             QVariant("1e"), QVariant(""), QVariant()})
+    for (const QVariant& value : Values{"12:30", "abc", "-", "-15-", "1e", "", QVariant()})
         EXPECT_FALSE(LocaleNumbers::IsNumber(value)) << value.toString().toStdString();
-    // clang-format on
     // A locale that writes its currency as " р." after the amount, with a space between groups:
     // the currency text goes before the grouping character.
     const NumberSymbols symbols{",", " ", " р.", "р."};
