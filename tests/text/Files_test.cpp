@@ -37,7 +37,7 @@ template <typename Call> QString ErrorOf(Call call)
 
 } // namespace
 
-TEST(UnicodeFiles, EveryWriterReplacesTheFileAndItsReaderGivesTheTextBack)
+TEST(UnicodeFiles, EveryWriterReplacesTheFileAndEveryReaderTakesItsMark)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("stream.txt");
@@ -70,12 +70,6 @@ TEST(UnicodeFiles, EveryWriterReplacesTheFileAndItsReaderGivesTheTextBack)
         EXPECT_EQ(Contents(appended),
                   triState == -1 ? kMark + Utf16Le("one two three") : "one two three");
     }
-}
-
-TEST(UnicodeFiles, ReadersAndTheMark)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("raw.txt");
     // The raw reader keeping the mark, removing it, the other raw reader and the text stream; "^"
     // stands for the mark.
     const auto reads = [&] {
@@ -87,11 +81,11 @@ TEST(UnicodeFiles, ReadersAndTheMark)
     };
     const QByteArray a = Utf16Le("A");
     // clang-format off
-    const std::pair<QByteArray, const char*> cases[] = {{kMark + a + kMark + a, "^A^A|AA|^A^A|A^A"},
+    const std::pair<QByteArray, const char*> raw[] = {{kMark + a + kMark + a, "^A^A|AA|^A^A|A^A"},
         {a + kMark + a, "A^A|A^A|A^A|A^A"}, {QByteArray("A\0B", 3), "AB|AB|AB|AB"}, {kMark, "^||^|"},
         {"", "|||"}, {Utf16Le("Ж😀中"), "Ж😀中|Ж😀中|Ж😀中|Ж😀中"}};
     // clang-format on
-    for (const auto& [bytes, expected] : cases) {
+    for (const auto& [bytes, expected] : raw) {
         WriteTestFile(path, bytes);
         EXPECT_EQ(reads(), expected) << bytes.toHex().toStdString();
     }
