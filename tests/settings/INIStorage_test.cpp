@@ -101,8 +101,7 @@ TEST(INIStorage, ConfigFoldersPutTheSettingsInTheUsersFolderOnlyWhenTheProgramsC
 TEST(INIStorage, UsersSettingsStartFromTheProgramsAndEachSelectorWritesItsOwnFile)
 {
     QTemporaryDir dir;
-    const QString program = dir.filePath("CONFIG");
-    const QString user = dir.filePath("home/.config/vypiska");
+    const QString program = dir.filePath("CONFIG"), user = dir.filePath("home/.config/vypiska");
     const QByteArray shipped = "; preset\r\n[Organization]\r\nACC=40702810438000012345\r\n";
     WriteTestFile(program + "/CONFIG.INI", shipped);
     INIStorage settings(ConfigFolders(program, user, true));

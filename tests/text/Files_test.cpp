@@ -137,7 +137,7 @@ TEST(UnicodeFiles, FailuresNameTheFileAndTheOperation)
               QStringList({"api.txt", "fso.txt", "keep.txt"}));
 }
 
-TEST(FileSystemObject, TellsFilesFromFoldersAndDeletesReadOnlyItems)
+TEST(FileSystemObject, DeletesReadOnlyItemsAndReadsOnlyRegularFilesWithinTheLimit)
 {
     using FSO = FileSystemObject;
     QTemporaryDir dir;
@@ -156,20 +156,15 @@ TEST(FileSystemObject, TellsFilesFromFoldersAndDeletesReadOnlyItems)
     EXPECT_TRUE(FSO::DeleteFolder(folder));
     EXPECT_FALSE(FSO::FolderExists(folder));
     EXPECT_FALSE(FSO::DeleteFolder(folder));
-}
-
-TEST(ReadWholeFile, ReadsOnlyRegularFilesWithinTheLimit)
-{
-    QTemporaryDir root;
-    const QString small = WriteTestFile(root.filePath("small.txt"), "abc");
-    const QString pipe = root.filePath("pipe");
+    // Only regular files are read, within the limit.
+    const QString small = WriteTestFile(dir.filePath("small.txt"), "abc");
+    const QString pipe = dir.filePath("pipe"), toZero = dir.filePath("zero.xml");
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    const QString toZero = root.filePath("zero.xml");
     ASSERT_TRUE(QFile::link("/dev/zero", toZero));
     const std::tuple<QString, qint64, std::optional<QByteArray>> cases[] = {
         // clang-format off
-        {small, 3, "abc"}, {small, 2, std::nullopt}, {WriteTestFile(root.filePath("empty"), ""), 0, ""},
-        {root.path(), 100, std::nullopt}, {root.filePath("missing"), 100, std::nullopt},
+        {small, 3, "abc"}, {small, 2, std::nullopt}, {WriteTestFile(dir.filePath("empty"), ""), 0, ""},
+        {dir.path(), 100, std::nullopt}, {dir.filePath("missing"), 100, std::nullopt},
         // None of these may block or fill the memory.
         {pipe, 100, std::nullopt}, {toZero, 100, std::nullopt}, {"/dev/null", 100, std::nullopt},
         {"/proc/self/pagemap", 1 << 20, std::nullopt}, {"/proc/version", 10, std::nullopt},
