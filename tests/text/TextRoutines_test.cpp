@@ -2,6 +2,7 @@
 #include "DateText.h"
 #include "PathNames.h"
 #include "TagText.h"
+#include "TextCleanup.h"
 #include "TextCoder.h"
 #include "TextCoderError.h"
 #include "Utf8Text.h"
@@ -41,6 +42,16 @@ TEST(TextRoutines, GiveTheTextsTheirCallersRelyOn)
         return Utf8Text::DecodeUTF8(bytes.toLatin1());
     };
     const Routine tag = [](const QString& text) { return TagText::ReadTag(text, u"b"); };
+    const Routine compress = TextCleanup::SpaceCompress;
+    const Routine lim = [](const QString& valueAndWidth) {
+        const QStringList both = valueAndWidth.split(' ');
+        return TextCleanup::LimDigit(both[0].toInt(), both[1].toInt());
+    };
+    // The caller's text changes too.
+    const Routine punctuation = [](const QString& text) {
+        QString changed = text;
+        return TextCleanup::ReplacePunctuation(changed) + "|" + changed;
+    };
     const Routine xml = [](const QString& text) { return XmlEntities::Resolve(text); };
     const Routine date = [](const QString& text) { return Date(text); };
     const Routine sum = [](const QString& text) { return TagText::ReadTag(text, u"Сумма"); };
@@ -81,6 +92,10 @@ TEST(TextRoutines, GiveTheTextsTheirCallersRelyOn)
         {unique, {{"C:\\in\\ON_DOC_2024_0a1b-77.xml", "0a1b-77"}, {"report.xml", "report"},
             {"C:\\in\\doc_.xml", ""}, {"/home/my_docs/report.xml", "report"},
             {"/in/PP_7701234560_20240305_000125.xml", "000125"}, {"C:\\in\\.xml", ""}}},
+        {compress, {{"a\t\t b", "a b"}, {" a     b ", " a b "}, {"a\r\n\u00A0\u00A0b", "a\r\n\u00A0\u00A0b"}}},
+        {lim, {{"7 3", "007"}, {"12345 3", "345"}, {"-5 3", "0-5"}, {"5 0", ""}}},
+        {punctuation, {{"«Рога_и-копыта»", "Рога и копыта|Рога и копыта"},
+            {"a>b x/y !@#$%^&*()+={[}]|\\;:'\"<.,?`~", "a>b x y |a>b x y "}}},
         {rule, {{"C:\\in\\", "C:\\in\\"}, {"/tmp/in/", "/tmp/in/"}, {"/tmp/in//", "/tmp/in//"}}},
         {xml, {{"ООО &quot;Ромашка&quot;", "ООО \"Ромашка\""}, {"&lt;a&gt; &amp; &apos;b&apos;", "<a> & 'b'"},
             {"&#171;Ландыш&#187; &#x2116;5 &#X41;", "«Ландыш» №5 A"}, {"&#128512;", "\U0001F600"},
@@ -138,4 +153,8 @@ TEST(TextRoutines, GiveTheTextsTheirCallersRelyOn)
     EXPECT_EQ(tag(TagText::MakeTag("b", content, 1)), "\t" + content);
     EXPECT_EQ(tag(TagText::MakeTag("b", content, 0)), content);
     EXPECT_THROW(TagText::MakeTag("b", "x", -1), TextCoderError);
+    EXPECT_THROW(TextCleanup::LimDigit(5, -1), TextCoderError);
+    EXPECT_EQ(TextCleanup::AntiNull(QVariant()) + "|" + TextCleanup::AntiNull(1.5) + "|" +
+                  TextCleanup::AntiNull(QDate(2024, 3, 5)) + "|" + TextCleanup::AntiNull(12345),
+              "|1,5|05.03.2024|12\u00A0345");
 }
