@@ -11,20 +11,9 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
-namespace {
-
-using Routine = QString (*)(const QString&);
-
-QString Date(const QString& text, const QLocale& locale = QLocale())
-{
-    const std::optional<DateTimeValue> value = DateText::Parse(text, locale);
-    return value ? DateText::GeneralForm(*value, locale) : QStringLiteral("<none>");
-}
-
-} // namespace
-
 TEST(TextRoutines, GiveTheTextsTheirCallersRelyOn)
 {
+    using Routine = QString (*)(const QString&);
     const Routine ext = PathNames::GetExt, name = PathNames::GetName, path = PathNames::GetPath,
                   only = PathNames::OnlyName, unique = PathNames::GetFnameUnicPart,
                   rule = PathNames::RulePath;
@@ -38,9 +27,7 @@ TEST(TextRoutines, GiveTheTextsTheirCallersRelyOn)
         return TextCoder::Shared().StringSumm(roubles.toLongLong() * 10000 + 5807);
     };
     // The test texts are UTF-8; the bytes of a decoder's input are written as Latin-1 characters.
-    const Routine utf8 = [](const QString& bytes) {
-        return Utf8Text::DecodeUTF8(bytes.toLatin1());
-    };
+    const Routine utf8 = [](const QString& b) { return Utf8Text::DecodeUTF8(b.toLatin1()); };
     const Routine tag = [](const QString& text) { return TagText::ReadTag(text, u"b"); };
     const Routine compress = TextCleanup::SpaceCompress;
     const Routine lim = [](const QString& valueAndWidth) {
@@ -53,7 +40,10 @@ TEST(TextRoutines, GiveTheTextsTheirCallersRelyOn)
         return TextCleanup::ReplacePunctuation(changed) + "|" + changed;
     };
     const Routine xml = [](const QString& text) { return XmlEntities::Resolve(text); };
-    const Routine date = [](const QString& text) { return Date(text); };
+    const Routine date = [](const QString& text) {
+        const std::optional<DateTimeValue> value = DateText::Parse(text);
+        return value ? DateText::GeneralForm(*value) : QStringLiteral("<none>");
+    };
     const Routine sum = [](const QString& text) { return TagText::ReadTag(text, u"Сумма"); };
     const Routine noName = [](const QString& text) { return TagText::ReadTag(text, u""); };
     // clang-format off
@@ -135,8 +125,8 @@ TEST(TextRoutines, GiveTheTextsTheirCallersRelyOn)
             EXPECT_EQ(routine(QString::fromUtf8(input)), QString::fromUtf8(expected)) << input;
     }
     const QLocale us(QLocale::English, QLocale::UnitedStates);
-    EXPECT_EQ(Date("3/5/2024", us), "3/5/24");
     EXPECT_EQ(DateText::Parse(u"3/5/2024", us)->date, QDate(2024, 3, 5));
+    EXPECT_EQ(DateText::GeneralForm(*DateText::Parse(u"3/5/2024", us), us), "3/5/24");
     EXPECT_EQ(PathNames::RulePath("/tmp/in"), QString("/tmp/in") + QDir::separator());
     EXPECT_EQ(TextCoder::Shared().StringSumm(std::numeric_limits<qint64>::min()), "ноль");
     EXPECT_EQ(TextCoder::Shared().StringSumm(9999), "ноль") << "kopecks alone are no roubles";
