@@ -129,9 +129,8 @@ TEST(UnicodeFiles, FailuresNameTheFileAndTheOperation)
     // clang-format on
     for (const auto& [error, expected] : cases)
         EXPECT_TRUE(error.startsWith(expected)) << error.toStdString();
-    EXPECT_FALSE(apiWritten);
-    EXPECT_FALSE(coder.UnicodeFile_Write_API(no, "x"));
-    EXPECT_FALSE(coder.UnicodeFile_Write_API(dir.path(), "x"));
+    EXPECT_FALSE(apiWritten || coder.UnicodeFile_Write_API(no, "x") ||
+                 coder.UnicodeFile_Write_API(dir.path(), "x"));
     EXPECT_EQ(coder.UnicodeFile_Read_VB(keep, true), "old");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
               QStringList({"api.txt", "fso.txt", "keep.txt"}));

@@ -37,8 +37,8 @@ TEST(LocaleNumbers, IsNumberStripsEveryLocaleDecoration)
     // A locale that writes its currency as " р." after the amount, with a space between groups:
     // the currency text goes before the grouping character.
     const NumberSymbols symbols{",", " ", " р.", "р."};
-    EXPECT_TRUE(LocaleNumbers::IsNumber(QStringLiteral("100,00 р."), symbols));
-    EXPECT_TRUE(LocaleNumbers::IsNumber(QStringLiteral("1 234,56 р."), symbols));
+    EXPECT_TRUE(LocaleNumbers::IsNumber(QStringLiteral("100,00 р."), symbols) &&
+                LocaleNumbers::IsNumber(QStringLiteral("1 234,56 р."), symbols));
     EXPECT_FALSE(LocaleNumbers::IsNumber(QStringLiteral("1 234,56 руб"), symbols));
 }
 
