@@ -31,11 +31,9 @@ TEST(INIStorage, HandEditedFilesKeepEveryOtherByte)
     EXPECT_EQ(settings.ReadVal(2, "GotoAfterSave", 0), Text("0"));
     EXPECT_EQ(INIStorage::ReadCustom(dir.filePath("CONFIG.INI"), "банк", "бик", 0),
               Text("044525318"));
-    for (const auto& [key, value] : {std::pair("Name", "ООО «Ромашка и Ко»"),
-                                     {"INN", "7701234560"},
-                                     {"ACC", "40702810000000000099"},
-                                     {"Kpp", "770101001"}})
-        settings.WriteVal(1, key, QString::fromUtf8(value));
+    for (const QString& pair : QStringList{"Name=ООО «Ромашка и Ко»", "INN=7701234560",
+                                           "ACC=40702810000000000099", "Kpp=770101001"})
+        settings.WriteVal(1, pair.section('=', 0, 0), pair.section('=', 1));
     settings.WriteVal(2, "GotoAfterSave", 1);
     EXPECT_EQ(Contents(dir.filePath("CONFIG.INI")),
               Contents(kData + "handmade_config_written.ini"));

@@ -5,20 +5,10 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-// The files are Windows-1251; the test texts are written in UTF-8 for reading.
-QByteArray Ansi(const char* utf8)
-{
-    return AnsiCodec::Encode(QString::fromUtf8(utf8));
-}
-
-} // namespace
-
 TEST(IniText, ReadsNamesWithoutRegardToCaseAndTrimsValues)
 {
-    const IniText ini(Ansi("; ACC=comment\r\n[main]\r\nacc=0\r\n[организация]\r\n"
-                           "  Acc =  4070 \t\r\nИнн=77\r\nempty=\r\nNoEquals\r\n"));
+    const IniText ini(AnsiCodec::Encode(u"; ACC=comment\r\n[main]\r\nacc=0\r\n[организация]\r\n"
+                                        "  Acc =  4070 \t\r\nИнн=77\r\nempty=\r\nNoEquals\r\n"));
     // clang-format off
     const char* cases[][3] = {{"Организация", "ACC", "4070"}, {"ОРГАНИЗАЦИЯ", "инн", "77"},
         {"Main", "ACC", "0"}, {"Организация", "empty", ""}, {"Организация", "NoEquals", nullptr},
@@ -52,7 +42,7 @@ TEST(IniText, WritesChangeOnlyTheLinesTheyMustAndReadBack)
         {"[a]\r\n;x=1\r\n", "a", "x", "2", "[a]\r\nx=2\r\n;x=1\r\n"}, // a comment is no key
         {"; c\r\n[a]\r\nx=1", "b", "y", "2", "; c\r\n[a]\r\nx=1\r\n[b]\r\ny=2\r\n"},
         {"", "a", "k", "1\r\n[x]\nk=2", "[a]\r\nk=1  [x] k=2\r\n"}, {"", "a", "k", "€✓", "[a]\r\nk=\x88?\r\n"},
-        {Ansi("[банк]\r\nбик=1\r\n"), "БАНК", "БИК", "2", Ansi("[банк]\r\nбик=2\r\n")},
+        {AnsiCodec::Encode(u"[банк]\r\nбик=1\r\n"), "БАНК", "БИК", "2", AnsiCodec::Encode(u"[банк]\r\nбик=2\r\n")},
         {foreign + "acc = 1\r\n" + everyByte, "Organization", "ACC", "2", foreign + "acc = 2\r\n" + everyByte},
         // clang-format on
     };
