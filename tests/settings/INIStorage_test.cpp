@@ -1,122 +1,94 @@
 #include "ConfigFolders.h"
 #include "INIStorage.h"
+#include "ReadWholeFile.h"
 #include "TestFiles.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-QString DataFile(const char* name)
+const QString kData = QStringLiteral(VYPISKA_SOURCE_DIR "/tests/data/settings/");
+
+QVariant Text(const char* utf8)
 {
-    return QStringLiteral(VYPISKA_SOURCE_DIR "/tests/data/settings/") + QLatin1String(name);
+    return QVariant(QString::fromUtf8(utf8));
 }
 
 } // namespace
 
-TEST(INIStorage, FirstRunReadsDefaultsAndEachSelectorWritesItsOwnFile)
-{
-    QTemporaryDir dir;
-    const INIStorage settings(dir.path());
-    EXPECT_EQ(settings.ReadVal(2, "GotoAfterSave", 0).typeId(), QMetaType::Int);
-    EXPECT_EQ(settings.ReadVal(1, "ACC", QString()), QVariant(QString()));
-    EXPECT_TRUE(settings.WriteVal(2, "GotoAfterSave", 1));
-    EXPECT_FALSE(QFile::exists(dir.filePath("CONFIG.INI")));
-    EXPECT_EQ(Contents(dir.filePath("USER.INI")), "[User]\r\nGotoAfterSave=1\r\n");
-    EXPECT_TRUE(settings.WriteVal(1, "Name", QStringLiteral("ООО «Ромашка»")));
-    EXPECT_TRUE(settings.WriteVal(0, "Unused", "x"));
-    EXPECT_EQ(Contents(dir.filePath("CONFIG.INI")),
-              "[Organization]\r\nName=\xCE\xCE\xCE \xAB\xD0\xEE\xEC\xE0\xF8\xEA\xE0\xBB\r\n"
-              "[Main]\r\nUnused=x\r\n");
-    EXPECT_EQ(settings.ReadVal(1, "name", QString()).toString(), QStringLiteral("ООО «Ромашка»"));
-    EXPECT_EQ(settings.ReadVal(2, "GotoAfterSave", 0), QVariant(QStringLiteral("1")));
-}
-
 TEST(INIStorage, HandEditedFilesKeepEveryOtherByte)
 {
     QTemporaryDir dir;
-    QFile::copy(DataFile("handmade_config.ini"), dir.filePath("CONFIG.INI"));
-    QFile::copy(DataFile("handmade_user.ini"), dir.filePath("USER.INI"));
-    QFile::setPermissions(dir.filePath("CONFIG.INI"), QFile::ReadOwner | QFile::WriteOwner);
-    QFile::setPermissions(dir.filePath("USER.INI"), QFile::ReadOwner | QFile::WriteOwner);
+    WriteTestFile(dir.filePath("CONFIG.INI"), Contents(kData + "handmade_config.ini"));
+    WriteTestFile(dir.filePath("USER.INI"), Contents(kData + "handmade_user.ini"));
     const INIStorage settings(dir.path());
-    EXPECT_EQ(settings.ReadVal(1, "ACC", QString()),
-              QVariant(QStringLiteral("40702810438000012345")));
-    EXPECT_EQ(settings.ReadVal(1, "Name", QString()), QVariant(QStringLiteral("ООО «Ромашка»")));
+    EXPECT_EQ(settings.ReadVal(1, "ACC", QString()), Text("40702810438000012345"));
+    EXPECT_EQ(settings.ReadVal(1, "Name", QString()), Text("ООО «Ромашка»"));
     EXPECT_EQ(settings.ReadVal(1, "INN", 5), QVariant(5)) << "an empty value reads as the default";
-    EXPECT_EQ(settings.ReadVal(2, "GotoAfterSave", 0), QVariant(QStringLiteral("0")));
-    EXPECT_EQ(INIStorage::ReadCustom(dir.filePath("CONFIG.INI"), QStringLiteral("банк"),
-                                     QStringLiteral("бик"), QString()),
-              QVariant(QStringLiteral("044525318")));
-
-    settings.WriteVal(1, "Name", QStringLiteral("ООО «Ромашка и Ко»"));
-    settings.WriteVal(1, "INN", QStringLiteral("7701234560"));
-    settings.WriteVal(1, "ACC", QStringLiteral("40702810000000000099"));
-    settings.WriteVal(1, "Kpp", QStringLiteral("770101001"));
+    EXPECT_EQ(settings.ReadVal(2, "GotoAfterSave", 0), Text("0"));
+    EXPECT_EQ(INIStorage::ReadCustom(dir.filePath("CONFIG.INI"), "банк", "бик", 0),
+              Text("044525318"));
+    for (const QString& pair : QStringList{"Name=ООО «Ромашка и Ко»", "INN=7701234560",
+                                           "ACC=40702810000000000099", "Kpp=770101001"})
+        settings.WriteVal(1, pair.section('=', 0, 0), pair.section('=', 1));
     settings.WriteVal(2, "GotoAfterSave", 1);
     EXPECT_EQ(Contents(dir.filePath("CONFIG.INI")),
-              Contents(DataFile("handmade_config_written.ini")));
-    EXPECT_EQ(Contents(dir.filePath("USER.INI")), Contents(DataFile("handmade_user_written.ini")));
+              Contents(kData + "handmade_config_written.ini"));
+    EXPECT_EQ(Contents(dir.filePath("USER.INI")), Contents(kData + "handmade_user_written.ini"));
 }
 
-TEST(INIStorage, AnotherMainFileTakesSelectorsZeroAndOne)
+// Writing one value into what could not be read would lose every other value: such a file, like a
+// read-only one, is left as it is, whoever runs the program.
+TEST(INIStorage, WritesThatCannotBeDoneLeaveTheFileAlone)
 {
     QTemporaryDir dir;
-    INIStorage settings(dir.path());
-    settings.SetMainIniFile(dir.filePath("other.ini"));
-    settings.WriteVal(1, "ACC", "1");
-    settings.WriteVal(2, "GotoAfterSave", 0);
-    EXPECT_EQ(Contents(dir.filePath("other.ini")), "[Organization]\r\nACC=1\r\n");
-    EXPECT_FALSE(QFile::exists(dir.filePath("CONFIG.INI")));
-    EXPECT_EQ(Contents(dir.filePath("USER.INI")), "[User]\r\nGotoAfterSave=0\r\n");
-    EXPECT_EQ(settings.ReadVal(1, "ACC", QString()), QVariant(QStringLiteral("1")));
-}
-
-TEST(INIStorage, WritesThatCannotBeDoneAreLostQuietly)
-{
-    QTemporaryDir dir;
-    const INIStorage missingFolder(dir.filePath("absent"));
-    EXPECT_FALSE(missingFolder.WriteVal(1, "ACC", "1"));
+    EXPECT_FALSE(INIStorage(dir.filePath("absent")).WriteVal(1, "ACC", "1"));
     EXPECT_FALSE(QFile::exists(dir.filePath("absent")));
-
-    const INIStorage settings(dir.path());
-    const QString path = WriteTestFile(dir.filePath("CONFIG.INI"), "[Organization]\r\nACC=1\r\n");
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-    EXPECT_FALSE(settings.WriteVal(1, "ACC", "2"));
-    EXPECT_EQ(settings.ReadVal(1, "ACC", QString()), QVariant(QStringLiteral("1")));
-    EXPECT_FALSE(settings.WriteVal(7, "ACC", "2")) << "a selector without a section name";
-    EXPECT_EQ(settings.ReadVal(7, "ACC", 3), QVariant(3));
+    const QByteArray text = "[Organization]\r\nACC=1\r\n";
+    QDir().mkpath(dir.filePath("folder/CONFIG.INI"));
+    QDir().mkpath(dir.filePath("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("pipe/CONFIG.INI")).constData(), 0600), 0);
+    QFile big(WriteTestFile(dir.filePath("big/CONFIG.INI"), text));
+    ASSERT_TRUE(big.open(QIODevice::ReadWrite) && big.resize(kReadWholeFileLimit + 1));
+    QFile::setPermissions(WriteTestFile(dir.filePath("read-only/CONFIG.INI"), text),
+                          QFile::ReadOwner);
+    const auto state = [&](const char* name) {
+        const QFileInfo info(dir.filePath(name) + "/CONFIG.INI");
+        return QString("%1 %2 %3").arg(info.isFile()).arg(info.isDir()).arg(info.size());
+    };
+    for (const char* name : {"folder", "pipe", "big", "read-only"}) {
+        const QString before = state(name);
+        EXPECT_FALSE(INIStorage(dir.filePath(name)).WriteVal(1, "ACC", "2")) << name;
+        EXPECT_EQ(state(name), before) << name;
+    }
+    EXPECT_EQ(INIStorage(dir.filePath("read-only")).ReadVal(1, "ACC", QString()), Text("1"));
+    EXPECT_FALSE(INIStorage(dir.path()).WriteVal(7, "ACC", "2")) << "a selector without a section";
+    EXPECT_EQ(INIStorage(dir.path()).ReadVal(7, "ACC", 3), QVariant(3));
 }
 
 TEST(INIStorage, ConfigFoldersPutTheSettingsInTheUsersFolderOnlyWhenTheProgramsCannotBeWritten)
 {
     QTemporaryDir dir;
-    const QString program = dir.filePath("CONFIG");
-    const QString user = dir.filePath("user");
+    const QString program = dir.filePath("CONFIG"), user = dir.filePath("user"),
+                  none = dir.filePath("none");
     QDir().mkpath(program);
     WriteTestFile(dir.filePath("user/TAG.INI"), "Номер = НомерДок\r\n");
-    const struct {
-        ConfigFolders folders;
-        bool perUser;
-        QString columnMap;
-        QStringList templates;
-    } cases[] = {
-        {ConfigFolders(program, user), false, program, {program}}, // writable: as ever
-        {ConfigFolders(dir.filePath("absent"), user), true, user, {user, dir.filePath("absent")}},
-        {ConfigFolders(program, user, true), true, user, {user, program}},
-        {ConfigFolders(program, dir.filePath("none"), true), true, program, {dir.filePath("none"), program}},
-        {ConfigFolders(program, QString(), true), false, program, {program}},
-        {ConfigFolders::Only(dir.filePath("absent")), false, dir.filePath("absent"), {dir.filePath("absent")}},
+    // Per user, then the folders of the settings, the column map and the templates.
+    const auto describe = [&](const ConfigFolders& f) {
+        return QString("%1 %2 %3 %4")
+            .arg(f.PerUser())
+            .arg(f.SettingsFolder(), f.ColumnMapFolder(), f.TemplateFolders().join('+'))
+            .remove(dir.path() + "/");
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(c.folders.PerUser(), c.perUser) << c.folders.Program().toStdString();
-        EXPECT_EQ(c.folders.SettingsFolder(), c.perUser ? c.folders.User() : c.folders.Program());
-        EXPECT_EQ(c.folders.ColumnMapFolder(), c.columnMap) << c.folders.Program().toStdString();
-        EXPECT_EQ(c.folders.TemplateFolders(), c.templates) << c.folders.Program().toStdString();
-    }
+    EXPECT_EQ(describe(ConfigFolders(program, user)), "0 CONFIG CONFIG CONFIG"); // as ever
+    EXPECT_EQ(describe(ConfigFolders(dir.filePath("absent"), user)), "1 user user user+absent");
+    EXPECT_EQ(describe(ConfigFolders(program, user, true)), "1 user user user+CONFIG");
+    EXPECT_EQ(describe(ConfigFolders(program, none, true)), "1 none CONFIG none+CONFIG");
+    EXPECT_EQ(describe(ConfigFolders(program, QString(), true)), "0 CONFIG CONFIG CONFIG");
+    EXPECT_EQ(describe(ConfigFolders::Only(dir.filePath("absent"))), "0 absent absent absent");
     if (geteuid() != 0) { // root writes anywhere
         QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
         EXPECT_TRUE(ConfigFolders(program, user).PerUser());
@@ -124,25 +96,32 @@ TEST(INIStorage, ConfigFoldersPutTheSettingsInTheUsersFolderOnlyWhenTheProgramsC
     }
 }
 
-TEST(INIStorage, UsersSettingsStartFromTheProgramsAndAreMadeOnTheFirstWrite)
+TEST(INIStorage, UsersSettingsStartFromTheProgramsAndEachSelectorWritesItsOwnFile)
 {
     QTemporaryDir dir;
-    const QString program = dir.filePath("CONFIG");
-    const QString user = dir.filePath("home/.config/vypiska");
+    const QString program = dir.filePath("CONFIG"), user = dir.filePath("home/.config/vypiska");
     const QByteArray shipped = "; preset\r\n[Organization]\r\nACC=40702810438000012345\r\n";
     WriteTestFile(program + "/CONFIG.INI", shipped);
-    const INIStorage settings(ConfigFolders(program, user, true));
-    EXPECT_EQ(settings.ReadVal(1, "ACC", QString()), QVariant(QStringLiteral("40702810438000012345")));
-    EXPECT_EQ(settings.ReadVal(2, "GotoAfterSave", 0), QVariant(0));
+    INIStorage settings(ConfigFolders(program, user, true));
+    EXPECT_EQ(settings.ReadVal(1, "ACC", QString()), Text("40702810438000012345"));
+    EXPECT_EQ(settings.ReadVal(1, "Kpp", QString()), QVariant(QString()));
+    EXPECT_EQ(settings.ReadVal(2, "GotoAfterSave", 0).typeId(), QMetaType::Int);
     EXPECT_FALSE(QFile::exists(user)) << "reading makes nothing";
-
-    EXPECT_TRUE(settings.WriteVal(1, "INN", "7701234560"));
     EXPECT_TRUE(settings.WriteVal(2, "GotoAfterSave", 1));
-    EXPECT_EQ(Contents(user + "/CONFIG.INI"), shipped + "INN=7701234560\r\n");
+    EXPECT_FALSE(QFile::exists(user + "/CONFIG.INI"));
+    EXPECT_TRUE(settings.WriteVal(1, "Name", QStringLiteral("ООО «Ромашка»")) &&
+                settings.WriteVal(0, "Unused", "x"));
+    EXPECT_EQ(
+        Contents(user + "/CONFIG.INI"),
+        shipped +
+            "Name=\xCE\xCE\xCE \xAB\xD0\xEE\xEC\xE0\xF8\xEA\xE0\xBB\r\n[Main]\r\nUnused=x\r\n");
     EXPECT_EQ(Contents(user + "/USER.INI"), "[User]\r\nGotoAfterSave=1\r\n");
-    EXPECT_EQ(Contents(program + "/CONFIG.INI"), shipped);
     EXPECT_FALSE(QFile::exists(program + "/USER.INI"));
-    EXPECT_TRUE(settings.WriteVal(1, "ACC", "1"));
-    EXPECT_EQ(settings.ReadVal(1, "ACC", QString()), QVariant(QStringLiteral("1")));
     EXPECT_EQ(Contents(program + "/CONFIG.INI"), shipped);
+    EXPECT_EQ(settings.ReadVal(1, "name", QString()), Text("ООО «Ромашка»"));
+    EXPECT_EQ(settings.ReadVal(2, "GotoAfterSave", 0), Text("1"));
+    settings.SetMainIniFile(dir.filePath("other.ini"));
+    EXPECT_TRUE(settings.WriteVal(1, "ACC", "1"));
+    EXPECT_EQ(Contents(dir.filePath("other.ini")), "[Organization]\r\nACC=1\r\n");
+    EXPECT_EQ(settings.ReadVal(1, "ACC", QString()), Text("1"));
 }

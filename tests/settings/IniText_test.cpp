@@ -1,105 +1,63 @@
 #include "IniText.h"
 
 #include "AnsiCodec.h"
+#include "TestFiles.h"
 
-#include <QDir>
-#include <QFile>
 #include <gtest/gtest.h>
-
-namespace {
-
-// The files are Windows-1251; the test texts are written in UTF-8 for reading.
-QByteArray Ansi(const char* utf8)
-{
-    return AnsiCodec::Encode(QString::fromUtf8(utf8));
-}
-
-} // namespace
 
 TEST(IniText, ReadsNamesWithoutRegardToCaseAndTrimsValues)
 {
-    const IniText ini(Ansi("; ACC=comment\r\n[main]\r\nacc=0\r\n[организация]\r\n"
-                           "  Acc =  4070 \t\r\nИнн=77\r\nempty=\r\nNoEquals\r\n"));
-    const struct {
-        const char* section;
-        const char* key;
-        std::optional<QString> value;
-    } cases[] = {
-        {"Организация", "ACC", QStringLiteral("4070")},
-        {"ОРГАНИЗАЦИЯ", "инн", QStringLiteral("77")},
-        {"Main", "ACC", QStringLiteral("0")},
-        {"Организация", "empty", QString()},
-        {"Организация", "NoEquals", std::nullopt},
-        {"Организация", "missing", std::nullopt},
-        {"Missing", "ACC", std::nullopt},
-    };
+    const IniText ini(AnsiCodec::Encode(u"; ACC=comment\r\n[main]\r\nacc=0\r\n[организация]\r\n"
+                                        "  Acc =  4070 \t\r\nИнн=77\r\nempty=\r\nNoEquals\r\n"));
+    // clang-format off
+    const char* cases[][3] = {{"Организация", "ACC", "4070"}, {"ОРГАНИЗАЦИЯ", "инн", "77"},
+        {"Main", "ACC", "0"}, {"Организация", "empty", ""}, {"Организация", "NoEquals", nullptr},
+        {"Организация", "missing", nullptr}, {"Missing", "ACC", nullptr}};
+    // clang-format on
     for (const auto& c : cases)
-        EXPECT_EQ(ini.Value(QString::fromUtf8(c.section), QString::fromUtf8(c.key)), c.value)
-            << c.section << "/" << c.key;
+        EXPECT_EQ(ini.Value(c[0], c[1]), c[2] ? std::optional<QString>(c[2]) : std::nullopt)
+            << c[1];
 }
 
-TEST(IniText, LongValuesReadBackCut)
+TEST(IniText, WritesChangeOnlyTheLinesTheyMustAndReadBack)
 {
-    const IniText ini("[a]\r\nk=" + QByteArray(300, 'x') + "\r\n");
-    EXPECT_EQ(ini.Value("a", "k"), QString(254, 'x'));
-}
-
-TEST(IniText, WritesChangeOnlyTheLinesTheyMust)
-{
-    const struct {
-        const char* name;
-        QByteArray before;
-        const char* section;
-        const char* key;
-        const char* value;
-        QByteArray after;
-    } cases[] = {
-        {"new file", "", "User", "GotoAfterSave", "1", "[User]\r\nGotoAfterSave=1\r\n"},
-        {"in place, spacing kept", "[s]\r\nK =  old  \r\nz=1", "S", "k", "new",
-         "[s]\r\nK =  new\r\nz=1"},
-        {"after the section's last key", "[a]\r\nx=1\r\n\r\n; b follows\r\n[b]\r\ny=2\r\n", "a",
-         "z", "3", "[a]\r\nx=1\r\nz=3\r\n\r\n; b follows\r\n[b]\r\ny=2\r\n"},
-        {"last line without a break", "[a]\r\nx=1", "a", "y", "2", "[a]\r\nx=1\r\ny=2\r\n"},
-        {"last line ending in a lone CR", "[a]\r\nx=1\r", "b", "y", "2",
-         "[a]\r\nx=1\r\n[b]\r\ny=2\r\n"},
-        {"LF lines kept", "[a]\nx=1\n; c\n", "a", "x", "2", "[a]\nx=2\n; c\n"},
-        {"LF lines added", "[a]\nx=1", "b", "y", "2", "[a]\nx=1\n[b]\ny=2\n"},
-        {"a last line keeps going without a break", "[a]\r\nx=1", "a", "x", "2", "[a]\r\nx=2"},
+    QByteArray everyByte(256, Qt::Uninitialized);
+    for (int i = 0; i < 256; ++i)
+        everyByte[i] = char(i);
+    // Binary bytes around the section, a NUL inside a foreign key's line.
+    const QByteArray foreign =
+        everyByte + "\r\n[organization]\r\nkpp=1" + QByteArray(1, '\0') + "x\r\n";
+    // Before, section, key, value, after.
+    const std::tuple<QByteArray, const char*, const char*, const char*, QByteArray> cases[] = {
+        // clang-format off
+        {"", "User", "GotoAfterSave", "1", "[User]\r\nGotoAfterSave=1\r\n"},
+        {"[s]\r\nK =  old  \r\nz=1", "S", "k", "new", "[s]\r\nK =  new\r\nz=1"}, // spacing kept
+        {"[a]\r\nx=1\r\n\r\n; b\r\n[b]\r\ny=2\r\n", "a", "z", "3", "[a]\r\nx=1\r\nz=3\r\n\r\n; b\r\n[b]\r\ny=2\r\n"},
+        {"[a]\r\nx=1", "a", "y", "2", "[a]\r\nx=1\r\ny=2\r\n"}, {"[a]\r\nx=1", "a", "x", "2", "[a]\r\nx=2"},
+        {"[a]\r\nx=1\r", "b", "y", "2", "[a]\r\nx=1\r\n[b]\r\ny=2\r\n"},
+        {"[a]\nx=1\n; c\n", "a", "x", "2", "[a]\nx=2\n; c\n"}, {"[a]\nx=1", "b", "y", "2", "[a]\nx=1\n[b]\ny=2\n"},
         // Literals of this file are UTF-8: files saved by Linux editors stay so.
-        {"UTF-8 with its mark", "\xEF\xBB\xBF[Орг]\nинн=1\n", "орг", "ИНН", "Счёт",
-         "\xEF\xBB\xBF[Орг]\nинн=Счёт\n"},
-        {"UTF-8", "[a]\r\nк=1\r\n", "a", "б", "€✓", "[a]\r\nк=1\r\nб=€✓\r\n"},
-        {"comment is no key", "[a]\r\n;x=1\r\n", "a", "x", "2", "[a]\r\nx=2\r\n;x=1\r\n"},
-        {"new section at the end", "; c\r\n[a]\r\nx=1", "b", "y", "2",
-         "; c\r\n[a]\r\nx=1\r\n[b]\r\ny=2\r\n"},
-        {"line breaks in a value", "", "a", "k", "1\r\n[x]\nk=2", "[a]\r\nk=1  [x] k=2\r\n"},
-        {"missing character", "", "a", "k", "€✓", "[a]\r\nk=\x88?\r\n"},
+        {"\xEF\xBB\xBF[Орг]\nинн=1\n", "орг", "ИНН", "Счёт", "\xEF\xBB\xBF[Орг]\nинн=Счёт\n"},
+        {"[a]\r\nк=1\r\n", "a", "б", "€✓", "[a]\r\nк=1\r\nб=€✓\r\n"},
+        {"[a]\r\n;x=1\r\n", "a", "x", "2", "[a]\r\nx=2\r\n;x=1\r\n"}, // a comment is no key
+        {"; c\r\n[a]\r\nx=1", "b", "y", "2", "; c\r\n[a]\r\nx=1\r\n[b]\r\ny=2\r\n"},
+        {"", "a", "k", "1\r\n[x]\nk=2", "[a]\r\nk=1  [x] k=2\r\n"}, {"", "a", "k", "€✓", "[a]\r\nk=\x88?\r\n"},
+        {AnsiCodec::Encode(u"[банк]\r\nбик=1\r\n"), "БАНК", "БИК", "2", AnsiCodec::Encode(u"[банк]\r\nбик=2\r\n")},
+        {foreign + "acc = 1\r\n" + everyByte, "Organization", "ACC", "2", foreign + "acc = 2\r\n" + everyByte},
+        // clang-format on
     };
-    for (const auto& c : cases) {
-        IniText ini(c.before);
-        ini.SetValue(QString::fromUtf8(c.section), QString::fromUtf8(c.key),
-                     QString::fromUtf8(c.value));
-        EXPECT_EQ(ini.Bytes(), c.after) << c.name;
+    for (const auto& [before, section, key, value, after] : cases) {
+        IniText ini(before);
+        ini.SetValue(QString::fromUtf8(section), QString::fromUtf8(key), QString::fromUtf8(value));
+        EXPECT_EQ(ini.Bytes(), after) << before.toStdString();
     }
-}
-
-TEST(IniText, FuzzFindingsReadBackWhatWasWritten)
-{
+    // Whatever a fuzzer found, a value written reads back.
     const QDir findings(QStringLiteral(VYPISKA_SOURCE_DIR "/tests/data/fuzz/ini"));
     for (const QString& name : findings.entryList(QDir::Files)) {
-        QFile file(findings.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        IniText ini(file.readAll());
-        ini.SetValue(QStringLiteral("organization"), QStringLiteral("acc"), QStringLiteral("40702"));
-        EXPECT_EQ(IniText(ini.Bytes()).Value(QStringLiteral("Organization"), QStringLiteral("ACC")),
-                  QStringLiteral("40702"))
-            << name.toStdString();
+        IniText ini(Contents(findings.filePath(name)));
+        ini.SetValue("organization", "acc", "40702");
+        EXPECT_EQ(IniText(ini.Bytes()).Value("Organization", "ACC"), "40702") << name.toStdString();
     }
-}
-
-TEST(IniText, CyrillicSectionsAndKeysAreFoundInAnyCase)
-{
-    IniText ini(Ansi("[банк]\r\nбик=1\r\n"));
-    ini.SetValue(QStringLiteral("БАНК"), QStringLiteral("БИК"), QStringLiteral("2"));
-    EXPECT_EQ(ini.Bytes(), Ansi("[банк]\r\nбик=2\r\n"));
+    EXPECT_EQ(IniText("[a]\r\nk=" + QByteArray(300, 'x') + "\r\n").Value("a", "k"),
+              QString(254, 'x'));
 }
