@@ -3,22 +3,24 @@
 #include "ExportTotals.h"
 #include "INIStorage.h"
 #include "RenderExport.h"
+#include "TemplateList.h"
 #include "TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-
-#ifdef Q_OS_UNIX
 #include <csignal>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
-#endif
 
 namespace {
 
 const QDateTime kTimestamp(QDate(2024, 3, 5), QTime(9, 7, 30));
-
 const QString kAccount = QStringLiteral("40702810000000000001");
+
+QByteArray Ansi(const QString& text)
+{
+    return AnsiCodec::Encode(text);
+}
 
 // A table with the amount shown in currency form first, then a date, a number, a name and the
 // payer's and payee's accounts.
@@ -46,66 +48,92 @@ protected:
              {{dateShown, date}, {inn, inn}, {name, name}, {payer, payer}, {payee, payee}}});
     }
 
-    void SetAccount(const QByteArray& balance = "100.00")
+    void SetAccount(const QByteArray& settings = "ACC=" + kAccount.toLatin1() +
+                                                 "\r\nOpeningBalance=100.00")
     {
-        WriteTestFile(dir.filePath("CONFIG.INI"), "[Organization]\r\nACC=" + kAccount.toLatin1() +
-                                                      "\r\nOpeningBalance=" + balance + "\r\n");
+        WriteTestFile(dir.filePath("CONFIG.INI"), "[Organization]\r\n" + settings + "\r\n");
     }
 
     // Renders the rows in the order given; the outcome tells what the user would be told.
     QByteArray RenderRows(const QString& templateText, const QList<int>& rows,
                           ExportOutcome& outcome)
     {
-        EXPECT_TRUE(RenderExport(Output(), table, rows, Template(templateText), kTimestamp,
+        EXPECT_TRUE(RenderExport(Output(), table, rows, Template(Ansi(templateText)), kTimestamp,
                                  INIStorage(dir.path()), outcome))
             << outcome.errorString.toStdString();
-        return Written();
+        return Contents(Output());
     }
 
-    QString Template(const QString& text)
+    QString Template(const QByteArray& bytes)
     {
-        return WriteTestFile(dir.filePath("t.tpl"), AnsiCodec::Encode(text));
+        return WriteTestFile(dir.filePath("t.tpl"), bytes);
     }
 
-    QByteArray Render(const QString& templateText)
+    // What the export of the checked rows writes, or "refused" for a template that does not fit.
+    QByteArray Render(const QByteArray& templateBytes)
     {
+        QFile::remove(Output());
+        const QString tpl = Template(templateBytes);
         QString error;
-        EXPECT_TRUE(RenderExport(Output(), table, Template(templateText), kTimestamp,
-                                 INIStorage(dir.path()), &error))
-            << error.toStdString();
-        return Written();
+        if (RenderExport(Output(), table, tpl, kTimestamp, INIStorage(dir.path()), &error))
+            return Contents(Output());
+        EXPECT_EQ(Contents(Output()), "<missing>");
+        return error.startsWith("Шаблон '" + tpl + "' не годится: ") ? "refused" : error.toUtf8();
     }
 
     QString Output() const { return dir.filePath("out.txt"); }
-
-    QByteArray Written() const
-    {
-        QFile file(Output());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
 
     QTemporaryDir dir;
     DocumentTableModel table;
 };
 
-QByteArray Ansi(const QString& text)
-{
-    return AnsiCodec::Encode(text);
-}
-
 } // namespace
 
-TEST_F(ExportTest, WithoutFormatsUsesTheUserSeparatorAndDefaultPatterns)
+TEST_F(ExportTest, TemplatesAreFilledByTheirSectionsWhateverTheFileHolds)
 {
-    EXPECT_EQ(Render("<header>{MakeDate} {MakeTime}</header><document>{Сумма}|{Дата}</document>"),
-              Ansi("05.03.2024 09:07\r\n1234,56|05.03.2024\r\n"));
-}
-
-TEST_F(ExportTest, AnEmptyDocumentBlockGivesOneLineBreakPerCheckedRow)
-{
-    AddRow("1,00 ₽", "", "", "", "", Qt::Unchecked);
-    AddRow("2,00 ₽", "", "", "", "");
-    EXPECT_EQ(Render("<document></document>"), "\r\n\r\n\r\n");
+    QByteArray everyByte(256, Qt::Uninitialized);
+    for (int i = 0; i < 256; ++i)
+        everyByte[i] = char(i);
+    QByteArray unknown;
+    for (int i = 0; i < 50000; ++i)
+        unknown += "{X" + QByteArray::number(i) + "}{=x" + QByteArray::number(i) + "}{";
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QByteArray output;
+    } cases[] = {
+        {"no formats: the user's separator and the default patterns",
+         Ansi("<header>{MakeDate} {MakeTime}</header><document>{Сумма}|{Дата}</document>"),
+         "05.03.2024 09:07\r\n1234,56|05.03.2024\r\n"},
+        {"100 000 names and directives that nothing fills", "<document>" + unknown + "</document>",
+         "\r\n" + unknown + "\r\n"},
+        {"empty", "", "refused"},
+        {"truncated before the document block ends",
+         Ansi("<header>\r\n1CClientBankExchange\r\n</header>\r\n<document>\r\nНомер={Номер}"),
+         "refused"},
+        {"not a template", Ansi("Номер;Дата;Сумма\r\n125;05.03.2024;15000,50\r\n"), "refused"},
+        {"an escape kind that does not exist",
+         "<formats><escape>xml</escape></formats><document></document>", "refused"},
+        {"LF line ends",
+         Ansi("<formats>\n<date>yyyy</date>\n</formats>\n<header>\n{MakeDate}\n</header>\n"
+              "<document>\n{Дата}|{Amount}\n</document>\n<footer>\nend\n</footer>\n"),
+         "\n2024\n\r\n\n2024|1234,56\n\r\n\nend\n"},
+        {"sections missing or left open", Ansi("<document>{Сумма}</document><footer>end"),
+         "\r\n1234,56\r\n"},
+        {"binary", "<header>" + everyByte + "</header><document></document>" + everyByte,
+         everyByte + "\r\n\r\n"},
+        {"binary formats",
+         "<formats><date>" + QByteArray("\0'\xFF", 3) + "</date><decimal_separator>" +
+             QByteArray(1, '\0') + "</decimal_separator></formats>" +
+             Ansi("<document>{Дата} {Сумма}</document>"),
+         "\r\n" + QByteArray("\0'\xFF", 3) + " 1234" + QByteArray(1, '\0') + "56\r\n"},
+        {"a date pattern of 200 000 letters",
+         "<formats><date>" + QByteArray(200000, 'd') +
+             "</date></formats><header>{MakeDate}</header><document></document>",
+         Ansi("вторник").repeated(50000) + "\r\n\r\n"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Render(c.bytes), c.output) << c.name;
 }
 
 TEST_F(ExportTest, FillsHeaderBlocksAndFooterByTheTemplatesFormats)
@@ -118,57 +146,20 @@ TEST_F(ExportTest, FillsHeaderBlocksAndFooterByTheTemplatesFormats)
         "<formats>\r\n<decimal_separator>.</decimal_separator>\r\n"
         "<date>d/M/yy</date>\r\n<time>HH:mm:ss</time>\r\n</formats>\r\n"
         "<header>\r\nДата={makedate} Время={MAKETIME} Счет={Acc} {Сумма}\r\n</header>\r\n"
-        "<document>\r\n{сумма}|{AMOUNT}|{Дата}|{inn}={ИНН}|{Имя}|{KPP}|{MakeDate}\r\n</"
-        "document>\r\n"
-        "<footer>\r\nИтого\r\n</footer>";
-    EXPECT_EQ(Render(tpl),
+        "<document>\r\n{сумма}|{AMOUNT}|{Дата}|{inn}={ИНН}|{Имя}|{KPP}|{MakeDate}\r\n</document>"
+        "\r\n<footer>\r\nИтого\r\n</footer>";
+    EXPECT_EQ(Render(Ansi(tpl)),
               Ansi("Дата=5/3/24 Время=09:07:30 Счет=40702810438000012345 {Сумма}\r\n"
                    "1234.56|1234.56|5/3/24|7701234560=7701234560|ООО «Ромашка»|{KPP}|{MakeDate}\r\n"
                    "-5.50|-5.50|7/3/24|=|? Альфа|{KPP}|{MakeDate}\r\n"
                    "Итого"));
 }
 
-TEST_F(ExportTest, AnExistingReadOnlyFileIsReplacedAndStaysReadOnly)
-{
-    WriteTestFile(Output(), "old content that is longer than the new one");
-    QFile::setPermissions(Output(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-    EXPECT_EQ(Render("<header>new</header><document></document>"), "new\r\n\r\n");
-    const auto modeBits = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                          QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
-                          QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
-    EXPECT_EQ(QFile::permissions(Output()) & modeBits,
-              QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther)
-        << "the replacement keeps the mode";
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2)
-        << "no temporary file is left beside the output";
-}
-
-TEST_F(ExportTest, AnUnreadableTemplateIsAnErrorNamingItAndWritesNothing)
-{
-    WriteTestFile(Output(), "old");
-    QString error;
-    const QString missing = dir.filePath("absent.txt.tpl");
-    EXPECT_FALSE(
-        RenderExport(Output(), table, missing, kTimestamp, INIStorage(dir.path()), &error));
-    EXPECT_TRUE(error.contains(missing)) << error.toStdString();
-    EXPECT_EQ(Written(), "old");
-}
-
-TEST_F(ExportTest, AFolderThatDoesNotExistFailsWithoutLeavingAnything)
-{
-    QString error;
-    EXPECT_FALSE(RenderExport(dir.filePath("absent/out.txt"), table,
-                              Template("<document>x</document>"), kTimestamp,
-                              INIStorage(dir.path()), &error));
-    EXPECT_TRUE(error.contains("absent/out.txt")) << error.toStdString();
-}
-
-#ifdef Q_OS_UNIX
 TEST_F(ExportTest, AWriteThatFailsHalfwayKeepsTheOldFile)
 {
     WriteTestFile(Output(), "the statement of yesterday");
     const QString tpl =
-        Template("<header>" + QString(100000, 'x') + "</header><document></document>");
+        Template("<header>" + QByteArray(100000, 'x') + "</header><document></document>");
     // A file size limit makes the write fail the way a full disk does.
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit saved{};
@@ -180,10 +171,9 @@ TEST_F(ExportTest, AWriteThatFailsHalfwayKeepsTheOldFile)
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, SIG_DFL);
     EXPECT_FALSE(ok);
-    EXPECT_EQ(Written(), "the statement of yesterday");
+    EXPECT_EQ(Contents(Output()), "the statement of yesterday");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
-#endif
 
 TEST_F(ExportTest, DirectivesFigureOverTheCheckedDocumentsInTheOrderGiven)
 {
@@ -250,42 +240,28 @@ TEST_F(ExportTest, DirectivesFigureOverTheCheckedDocumentsInTheOrderGiven)
 TEST_F(ExportTest, WithoutTheAccountNothingIsADebitAndTheUserIsTold)
 {
     AddRow("10,00 ₽", "", "", "", "", Qt::Checked, "", "");
+    const QString unfilled = ". Не заполнены: ";
     const struct {
         const char* settings;
         const char* formats;
         const char* output;
-        bool accountMissing;
-        bool openingUnreadable;
-        QStringList unfilled;
+        QString told; // after "saved in '/o'"
     } cases[] = {
-        {"",
-         "<payer_account>Плательщик</payer_account>",
-         "=0,00 0,00\r\n\r\n\r\n",
-         true,
-         false,
-         {"<payee_account></payee_account>"}},
-        {"ACC=1\r\nOpeningBalance=сто",
-         "<payer_account>Плательщик</payer_account>",
+        {"", "<payer_account>Плательщик</payer_account>", "=0,00 0,00\r\n\r\n\r\n",
+         ". Не задан расчетный счет организации (Настройки, CONFIG.INI)" + unfilled +
+             "<payee_account></payee_account>"},
+        {"ACC=1\r\nOpeningBalance=сто", "<payer_account>Плательщик</payer_account>",
          "1=0,00 0,00\r\n\r\n\r\n",
-         false,
-         true,
-         {"<payee_account></payee_account>"}},
+         ". Начальный остаток в настройках не сумма: взят 0.00" + unfilled +
+             "<payee_account></payee_account>"},
         {"ACC=1\r\nOpeningBalance=-1 000,5",
          "<payer_account>Плательщик</payer_account><payee_account>Получатель</payee_account>",
-         "1=0,00 -1000,50\r\n\r\n\r\n",
-         false,
-         false,
-         {}},
-        {"ACC=1",
-         "<payee_account>нет такого</payee_account>",
-         "1=0,00 0,00\r\n\r\n\r\n",
-         false,
-         false,
-         {"<payer_account></payer_account>", "<payee_account>нет такого</payee_account>"}},
+         "1=0,00 -1000,50\r\n\r\n\r\n", ""},
+        {"ACC=1", "<payee_account>нет такого</payee_account>", "1=0,00 0,00\r\n\r\n\r\n",
+         unfilled + "<payer_account></payer_account>, <payee_account>нет такого</payee_account>"},
     };
     for (const auto& c : cases) {
-        WriteTestFile(dir.filePath("CONFIG.INI"),
-                      "[Organization]\r\n" + QByteArray(c.settings) + "\r\n");
+        SetAccount(c.settings);
         ExportOutcome outcome;
         EXPECT_EQ(RenderRows("<formats>" + QString::fromUtf8(c.formats) +
                                  "</formats><header>{ACC}={=debits Сумма} {=closing Сумма}"
@@ -293,9 +269,9 @@ TEST_F(ExportTest, WithoutTheAccountNothingIsADebitAndTheUserIsTold)
                              {0, 1}, outcome),
                   Ansi(QString::fromUtf8(c.output)))
             << c.settings;
-        EXPECT_EQ(outcome.accountMissing, c.accountMissing) << c.settings;
-        EXPECT_EQ(outcome.openingUnreadable, c.openingUnreadable) << c.settings;
-        EXPECT_EQ(outcome.unfilled, c.unfilled) << c.settings;
+        EXPECT_EQ(TemplateList::SuccessMessage(2, "/o", outcome).text,
+                  "Документы успешно сохранены в '/o'" + c.told)
+            << c.settings;
     }
 }
 
@@ -360,7 +336,27 @@ TEST_F(ExportTest, CharactersOutsideTheCodePageAreCountedOncePerCharacter)
     ExportOutcome outcome;
     EXPECT_EQ(RenderRows("<document>{Имя}</document>", {0}, outcome),
               Ansi("\r\n? Альфа ? ? №\r\n"));
-    EXPECT_EQ(outcome.replacedCharacters, 2);
+    EXPECT_EQ(TemplateList::SuccessMessage(1, "/o", outcome).text,
+              "Документ успешно сохранен в '/o'. Заменено на \"?\" символов, которых нет в "
+              "Windows-1251: 2");
+}
+
+TEST(TemplateList, TwoFoldersListTogetherTheFirstFoldersTemplateBeforeALikeNamedOne)
+{
+    QTemporaryDir user;
+    QTemporaryDir program;
+    for (const char* name : {"Банк.txt.tpl", "Мой.csv.tpl", "plain.tpl", "notes.txt"})
+        WriteTestFile(user.filePath(QString::fromUtf8(name)), "");
+    for (const char* name : {"банк.txt.tpl", "CSV.csv.tpl"})
+        WriteTestFile(program.filePath(QString::fromUtf8(name)), "");
+    const TemplateList list(QStringList{user.path(), program.path()});
+    EXPECT_EQ(list.Filter(), "CSV (*.csv);;plain (*.);;Банк (*.txt);;"
+                             "банк, папка программы (*.txt);;Мой (*.csv)");
+    const QStringList paths = {list.Path(0), list.Path(2), list.Path(3), list.Path(4)};
+    EXPECT_EQ(paths, QStringList({program.filePath("CSV.csv.tpl"), user.filePath("Банк.txt.tpl"),
+                                  program.filePath("банк.txt.tpl"), user.filePath("Мой.csv.tpl")}));
+    EXPECT_EQ(list.ProposedName("C:\\in\\ON_DOC_2024_0a1b-77.xml"), "0a1b-77.csv");
+    EXPECT_EQ(TemplateList(QStringList()).ProposedName("/in/a_b.xml"), "b.");
 }
 
 TEST(ExportTotals, NounFormsFollowTheCount)
