@@ -2,8 +2,7 @@
 
 #include <QProcess>
 #include <QStringList>
-#include <csignal>
-#include <sys/resource.h>
+#include <functional>
 
 /// What a run of vypiska-cli printed and how it ended.
 struct CliRun {
@@ -12,40 +11,38 @@ struct CliRun {
     QString err;
 };
 
-/// Runs vypiska-cli, with TEMP of its own when given; a limited run may write files of at most
-/// 4096 bytes, so that a larger write fails halfway the way it does on a full disk.
-inline CliRun Cli(const QStringList& arguments, const QString& temp = {}, bool limited = false)
-{
-    QProcess process;
-    if (!temp.isEmpty()) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("TEMP"), temp);
-        process.setProcessEnvironment(environment);
-    }
-    if (limited) {
-        process.setChildProcessModifier([] {
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{4096, 4096};
-            setrlimit(RLIMIT_FSIZE, &limit);
-        });
-    }
-    process.start(QStringLiteral(VYPISKA_BIN_DIR "/vypiska-cli"), arguments);
-    process.waitForFinished(30000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
+/// How vypiska-cli runs: with a TEMP of its own, with variables "NAME=value" added to its
+/// environment, with its standard output in a file, and with what the child does before it starts.
+struct CliSetup {
+    QString temp = {};
+    QStringList variables = {};
+    QString outputFile = {};
+    std::function<void()> inChild = {};
+};
 
-/// Runs vypiska-cli with these variables, "NAME=value" each, added to its environment.
-inline CliRun CliWithEnvironment(const QStringList& arguments, const QStringList& variables)
+/// Starts vypiska-cli in the process.
+inline void StartCli(QProcess& process, const QStringList& arguments, const CliSetup& setup = {})
 {
-    QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString& variable : variables)
+    if (!setup.temp.isEmpty())
+        environment.insert(QStringLiteral("TEMP"), setup.temp);
+    for (const QString& variable : setup.variables)
         environment.insert(variable.section(QLatin1Char('='), 0, 0),
                            variable.section(QLatin1Char('='), 1));
     process.setProcessEnvironment(environment);
+    if (!setup.outputFile.isEmpty())
+        process.setStandardOutputFile(setup.outputFile);
+    if (setup.inChild)
+        process.setChildProcessModifier(setup.inChild);
     process.start(QStringLiteral(VYPISKA_BIN_DIR "/vypiska-cli"), arguments);
-    process.waitForFinished(30000);
+}
+
+/// Runs vypiska-cli to its end.
+inline CliRun Cli(const QStringList& arguments, const CliSetup& setup = {})
+{
+    QProcess process;
+    StartCli(process, arguments, setup);
+    process.waitForFinished(60000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
 }
