@@ -51,8 +51,7 @@ TEST(ValueFormatter, FormatsValuesByTheTemplatesRules)
         {moment, "65 202465", ".", "y yyyyy"},
         {moment, "вторник, 5 марта 2024", ".", "dddd, d MMMM yyyy"},
         {moment, "вторник05", ".", "dddddd"},
-        {moment, "Дата: 05", ".", "Дата: dd"},
-    };
+        {moment, "Дата: 05", ".", "Дата: dd"}};
     for (const auto& c : cases) {
         TemplateFormats formats;
         formats.decimalSeparator = QString::fromUtf8(c.separator);
