@@ -11,8 +11,8 @@ struct CliRun {
     QString err;
 };
 
-/// How vypiska-cli runs: with a TEMP of its own, with variables "NAME=value" added to its
-/// environment, with its standard output in a file, and with what the child does before it starts.
+/// How vypiska-cli runs: its TEMP, variables "NAME=value" added to its environment, a file for
+/// its standard output, and what the child does before the program starts.
 struct CliSetup {
     QString temp = {};
     QStringList variables = {};
@@ -24,16 +24,13 @@ struct CliSetup {
 inline void StartCli(QProcess& process, const QStringList& arguments, const CliSetup& setup = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    if (!setup.temp.isEmpty())
-        environment.insert(QStringLiteral("TEMP"), setup.temp);
-    for (const QString& variable : setup.variables)
-        environment.insert(variable.section(QLatin1Char('='), 0, 0),
-                           variable.section(QLatin1Char('='), 1));
+    for (const QString& variable : setup.variables + QStringList("TEMP=" + setup.temp))
+        if (!variable.endsWith('='))
+            environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
     process.setProcessEnvironment(environment);
     if (!setup.outputFile.isEmpty())
         process.setStandardOutputFile(setup.outputFile);
-    if (setup.inChild)
-        process.setChildProcessModifier(setup.inChild);
+    process.setChildProcessModifier(setup.inChild ? setup.inChild : [] {});
     process.start(QStringLiteral(VYPISKA_BIN_DIR "/vypiska-cli"), arguments);
 }
 
