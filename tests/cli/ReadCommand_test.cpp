@@ -45,6 +45,9 @@ TEST(Commands, EveryRunEndsWithItsStatusAndSaysWhatWentWrong)
     const QString date = "--date is yyyy-MM-dd or yyyy-MM-ddTHH:mm[:ss]";
     const QString words = "words takes exactly one AMOUNT";
     QTemporaryDir empty;
+    QTemporaryDir templates;
+    for (const char* name : {"Банк.txt.tpl", "plain.tpl", "TAG.INI"})
+        WriteTestFile(templates.filePath(QString::fromUtf8(name)), "");
     // What it printed: the error output, then the standard output.
     QList<std::tuple<QStringList, int, QString>> cases = {
         {{}, 2, error("no command given")},
@@ -72,6 +75,10 @@ TEST(Commands, EveryRunEndsWithItsStatusAndSaysWhatWentWrong)
          error(date)},
         {{"export", kSample, "--template=t", "--out=x", "--date=2024-02-30"}, 2, error(date)},
         {{"templates", "extra"}, 2, error("templates takes no PATH")},
+        {{"templates", "--config", templates.path()},
+         0,
+         "plain.tpl\tplain\t\t" + templates.path() + "\nБанк.txt.tpl\tБанк\ttxt\t" +
+             templates.path() + "\n"},
         {{"templates", "--config", "/absent"},
          1,
          "vypiska-cli: error: Не найдена папка настроек '/absent'\n"},
