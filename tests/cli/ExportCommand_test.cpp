@@ -19,49 +19,6 @@ const QString kSample = ExamplesFolder() + "/PP_7701234560_20240305_000125.xml";
 
 } // namespace
 
-TEST(ExportCommand, RendersThroughATemplateByNameOrPathDatedAsAsked)
-{
-    QTemporaryDir dir;
-    WriteTestFile(dir.filePath("TAG.INI"),
-                  Ansi("Сумма = Сумма;СуммаДок\r\nДата = Дата;ДатаДок\r\n"));
-    WriteTestFile(dir.filePath("CONFIG.INI"), "[Organization]\r\nACC= 40702810000000000001 \r\n");
-    WriteTestFile(
-        dir.filePath("Мой шаблон.txt.tpl"),
-        Ansi("<header>{MakeDate} {MakeTime} {ACC}</header>"
-             "<document>{сумма}|{ДАТА}|{СуммаДок}|{НазнПлат}</document><footer>end</footer>"));
-    const QString path = WriteTestFile(
-        dir.filePath("other/t.tpl"), "<header>{MakeDate} {MakeTime}</header><document></document>");
-    const QString out = dir.filePath("out file.txt");
-    const struct {
-        QString tpl;
-        const char* date;
-        QByteArray written;
-        QString told = {};
-    } cases[] = {
-        {"Мой шаблон.txt.tpl", "2024-03-05T09:07:30",
-         Ansi("05.03.2024 09:07 "
-              "40702810000000000001\r\n15000,50|05.03.2024|15000,50|{НазнПлат}\r\nend"),
-         ". Не заполнены: {НазнПлат}"},
-        {path, "2024-03-05", "05.03.2024 00:00\r\n\r\n"},
-        {path, "2024-12-31T23:59:59", "31.12.2024 23:59\r\n\r\n"},
-        // Skipped by the clocks in Berlin, where the run takes place.
-        {path, "2024-03-31T02:30", "31.03.2024 02:30\r\n\r\n"},
-    };
-    for (const auto& c : cases) {
-        const CliRun run = Cli({"export", kSample, "--template", c.tpl, "--out", out, "--config",
-                                dir.path(), "--date", c.date},
-                               {.variables = {"TZ=Europe/Berlin"}});
-        EXPECT_EQ(run.status, 0) << c.date;
-        EXPECT_EQ(Contents(out), c.written) << c.date;
-        EXPECT_EQ(run.err, "Документ успешно сохранен в '" + out + "'" + c.told + "\n");
-        EXPECT_EQ(run.out, QString());
-    }
-    ASSERT_EQ(
-        Cli({"export", kSample, "--template", path, "--out", out, "--config", dir.path()}).status,
-        0);
-    EXPECT_TRUE(Contents(out).startsWith(QDate::currentDate().toString("dd.MM.yyyy").toLatin1()));
-}
-
 TEST(ExportCommand, ReadAndTheShippedTemplatesGiveTheSameBytesUnderEveryLocale)
 {
     QTemporaryDir dir;
