@@ -44,15 +44,10 @@ TEST(ValueFormatter, FormatsValuesByTheTemplatesRules)
         // A value that reads as a date and time is written by the pattern too.
         EXPECT_EQ(Formatted("2024-03-05T09:07:30", formats), row.section('|', 1));
     }
-}
-
-TEST(ValueFormatter, CurrencyTextComesOffBeforeTheGroupingCharacter)
-{
-    // A locale whose currency text " р." follows the amount, with a space between groups.
-    TemplateFormats point;
-    point.decimalSeparator = QStringLiteral(".");
+    // A locale whose currency text " р." follows the amount, with a space between groups: the
+    // currency comes off first, and exactly.
     const ValueFormatter formatter(point, {",", " ", " р.", "р."});
     EXPECT_EQ(formatter.Text(QStringLiteral("1 234,56 р.")), "1234.56");
-    EXPECT_EQ(formatter.Text(QStringLiteral("100,00 Р.")), "100,00 Р."); // the currency exactly
+    EXPECT_EQ(formatter.Text(QStringLiteral("100,00 Р.")), "100,00 Р.");
     EXPECT_EQ(formatter.Text(QStringLiteral("7 р")), "7 р");
 }
