@@ -32,9 +32,13 @@ TEST(Commands, EveryRunEndsWithItsStatusAndSaysWhatWentWrong)
     };
     const QString nothing = "Не найдено совместимых документов в '%1'\n";
     QTemporaryDir empty;
-    QTemporaryDir templates;
-    for (const char* name : {"Банк.txt.tpl", "plain.tpl", "TAG.INI"})
-        WriteTestFile(templates.filePath(QString::fromUtf8(name)), "");
+    QTemporaryDir own; // a column map of its own, a document and templates
+    for (const char* name : {"Банк.txt.tpl", "plain.tpl"})
+        WriteTestFile(own.filePath(QString::fromUtf8(name)), "");
+    WriteTestFile(own.filePath("TAG.INI"), "N=N;N\r\nT=T;T\r\n");
+    const QString doc =
+        WriteTestFile(own.filePath("d.xml"),
+                      QByteArray("<N>1</N><T>a\tb\\c\r\nd\ne\r\x1B]0;x\x07\0\x7F\xC2\x9B</T>", 36));
     // What it printed: the error output, then the standard output.
     QList<std::tuple<QStringList, int, QString>> cases = {
         {{}, 2, error("no command given")},
@@ -44,6 +48,11 @@ TEST(Commands, EveryRunEndsWithItsStatusAndSaysWhatWentWrong)
         {{"read", kSample, "--format", "xml"}, 2, error("--format is tsv or json")},
         {{"read", kSample, "--bogus", "1"}, 2, error("unknown option '--bogus'")},
         {{"read", kSample, "--format"}, 2, error("option '--format' needs a value")},
+        // Control characters that would command a terminal are escaped too.
+        {{"read", doc, "--config", own.path()},
+         0,
+         "Успешно прочитан 1 документ в '" + doc +
+             "'\nN\tT\n1\ta\\tb\\\\c\\r\\nd\\ne\\r\\x1B]0;x\\x07\\x00\\x7F\\x9B\n"},
         {{"read", kSample, "--config", empty.path()},
          1,
          "vypiska-cli: error: Не найден файл столбцов '" + empty.path() + "/TAG.INI'\n" +
@@ -63,10 +72,9 @@ TEST(Commands, EveryRunEndsWithItsStatusAndSaysWhatWentWrong)
          2,
          error("--date is yyyy-MM-dd or yyyy-MM-ddTHH:mm[:ss]")},
         {{"templates", "extra"}, 2, error("templates takes no PATH")},
-        {{"templates", "--config", templates.path()},
+        {{"templates", "--config", own.path()},
          0,
-         "plain.tpl\tplain\t\t" + templates.path() + "\nБанк.txt.tpl\tБанк\ttxt\t" +
-             templates.path() + "\n"},
+         "plain.tpl\tplain\t\t" + own.path() + "\nБанк.txt.tpl\tБанк\ttxt\t" + own.path() + "\n"},
         {{"templates", "--config", "/absent"},
          1,
          "vypiska-cli: error: Не найдена папка настроек '/absent'\n"},
@@ -98,29 +106,17 @@ TEST(ReadCommand, PrintsCaptionsAndDisplayValuesAsTsvOrRawValuesAsJson)
 {
     const CliRun run = Cli({"read", kSample});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    const QStringList lines = run.out.split('\n');
-    ASSERT_EQ(lines.size(), 3);
-    EXPECT_TRUE(lines[0].startsWith("Номер\tДата\tСумма\t"));
-    EXPECT_TRUE(lines[1].startsWith(
-        "125\t05.03.2024\t15\u00A0000,50\u00A0₽\tООО «Ромашка»\t"));
-    EXPECT_EQ(lines[2], QString());
+    EXPECT_EQ(run.out.count('\n'), 2);
+    EXPECT_TRUE(run.out.startsWith("Номер\tДата\tСумма\t"));
+    EXPECT_TRUE(run.out.contains(
+        "\n125\t05.03.2024\t15\u00A0000,50\u00A0₽\tООО «Ромашка»\t"));
     EXPECT_EQ(run.err, "Успешно прочитан 1 документ в '" + kSample + "'\n");
 
     const CliRun json = Cli({"read", kSample, "--format=json"});
-    ASSERT_EQ(json.status, 0);
     for (const QString& part :
          {"\"path\": \"" + kSample + "\"", QString("\"raw\": null"),
           QString("\"raw\": \"2024-03-05\""), QString("\"display\": \"05.03.2024\"")})
         EXPECT_TRUE(json.out.contains(part)) << part.toStdString();
-
-    // Control characters that would command a terminal are escaped too.
-    QTemporaryDir dir;
-    WriteTestFile(dir.filePath("TAG.INI"), "N=N;N\r\nT=T;T\r\n");
-    const QString doc =
-        WriteTestFile(dir.filePath("d.xml"),
-                      QByteArray("<N>1</N><T>a\tb\\c\r\nd\ne\r\x1B]0;x\x07\0\x7F\xC2\x9B</T>", 36));
-    EXPECT_EQ(Cli({"read", doc, "--config", dir.path()}).out,
-              "N\tT\n1\ta\\tb\\\\c\\r\\nd\\ne\\r\\x1B]0;x\\x07\\x00\\x7F\\x9B\n");
 }
 
 TEST(ExportCommand, ReadAndTheShippedTemplatesGiveTheSameBytesUnderEveryLocale)
