@@ -210,7 +210,7 @@ TEST_F(ExportTest, WithoutTheAccountNothingIsADebitAndTheUserIsTold)
         SetAccount(c.settings);
         ExportOutcome outcome;
         EXPECT_EQ(RenderRows("<formats>" + QString::fromUtf8(c.formats) +
-                                 "</formats><header>{ACC}={=debits Сумма} {=closing Сумма}"
+                                 "</formats><header>{acc}={=debits Сумма} {=closing Сумма}"
                                  "</header><document>{=debit}D{=end}</document>",
                              {0, 1}, outcome),
                   Ansi(QString::fromUtf8(c.output)))
