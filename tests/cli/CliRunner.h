@@ -2,8 +2,7 @@
 
 #include <QProcess>
 #include <QStringList>
-#include <csignal>
-#include <sys/resource.h>
+#include <functional>
 
 /// What a run of vypiska-cli printed and how it ended.
 struct CliRun {
@@ -12,40 +11,35 @@ struct CliRun {
     QString err;
 };
 
-/// Runs vypiska-cli, with TEMP of its own when given; a limited run may write files of at most
-/// 4096 bytes, so that a larger write fails halfway the way it does on a full disk.
-inline CliRun Cli(const QStringList& arguments, const QString& temp = {}, bool limited = false)
+/// How vypiska-cli runs: its TEMP, variables "NAME=value" added to its environment, a file for
+/// its standard output, and what the child does before the program starts.
+struct CliSetup {
+    QString temp = {};
+    QStringList variables = {};
+    QString outputFile = {};
+    std::function<void()> inChild = {};
+};
+
+/// Starts vypiska-cli in the process.
+inline void StartCli(QProcess& process, const QStringList& arguments, const CliSetup& setup = {})
 {
-    QProcess process;
-    if (!temp.isEmpty()) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("TEMP"), temp);
-        process.setProcessEnvironment(environment);
-    }
-    if (limited) {
-        process.setChildProcessModifier([] {
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{4096, 4096};
-            setrlimit(RLIMIT_FSIZE, &limit);
-        });
-    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& variable : setup.variables + QStringList("TEMP=" + setup.temp))
+        if (!variable.endsWith('='))
+            environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+    process.setProcessEnvironment(environment);
+    if (!setup.outputFile.isEmpty())
+        process.setStandardOutputFile(setup.outputFile);
+    process.setChildProcessModifier(setup.inChild ? setup.inChild : [] {});
     process.start(QStringLiteral(VYPISKA_BIN_DIR "/vypiska-cli"), arguments);
-    process.waitForFinished(30000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
 }
 
-/// Runs vypiska-cli with these variables, "NAME=value" each, added to its environment.
-inline CliRun CliWithEnvironment(const QStringList& arguments, const QStringList& variables)
+/// Runs vypiska-cli to its end.
+inline CliRun Cli(const QStringList& arguments, const CliSetup& setup = {})
 {
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString& variable : variables)
-        environment.insert(variable.section(QLatin1Char('='), 0, 0),
-                           variable.section(QLatin1Char('='), 1));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(VYPISKA_BIN_DIR "/vypiska-cli"), arguments);
-    process.waitForFinished(30000);
+    StartCli(process, arguments, setup);
+    process.waitForFinished(60000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
 }
