@@ -13,24 +13,25 @@ TEST(Form1, StartsWithTheColumnMapsColumnsAndItsControlsSetUp)
 {
     Form1 w(kConfigFolder);
     const Twips twips(&w);
-    EXPECT_EQ(w.windowTitle(), "XML-Выписка 1.0.0");
-    EXPECT_EQ(w.width(), twips.ToPixels(13572));
     const QList<QSize> icons = {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {256, 256}};
-    EXPECT_EQ(w.windowIcon().availableSizes(), icons);
-    EXPECT_EQ(QApplication::windowIcon().availableSizes(), icons);
     ASSERT_GT(w.Table()->columnCount(), 4);
-    EXPECT_EQ(w.List->model()->headerData(0, Qt::Horizontal), "Номер");
     for (int i = 0; i < w.Table()->columnCount(); ++i)
         EXPECT_EQ(w.ListHeader->sectionSize(i), w.ListHeader->sectionSizeHint(i)) << i;
-    EXPECT_EQ(w.Grid1->rowCount(), w.Table()->columnCount());
-    EXPECT_EQ(w.Grid1->columnWidth(0), twips.ToPixels(2000));
-    EXPECT_EQ(w.StatusBar1->Text(), "Готов к работе ...");
-    EXPECT_LT(qAbs(w.DTPicker1->dateTime().secsTo(QDateTime::currentDateTime())), 60);
-    EXPECT_EQ(w.OptionsBtn->geometry(), twips.Rect(36, 36, 720, 492));
-    EXPECT_EQ(w.CommandOpen->toolTip() + w.OptionsBtn->toolTip(), "Открыть файл ...Настройки");
+    EXPECT_EQ(
+        QStringList({w.windowTitle(), w.List->model()->headerData(0, Qt::Horizontal).toString(),
+                     w.StatusBar1->Text(), w.CommandOpen->toolTip() + w.OptionsBtn->toolTip()}),
+        QStringList(
+            {"XML-Выписка 1.0.0", "Номер", "Готов к работе ...", "Открыть файл ...Настройки"}));
     const QPalette grid = w.Grid1->palette();
     // What the user meets before reading anything, a few traits of the window per entry.
     const bool traits[] = {
+        w.windowIcon().availableSizes() == icons &&
+            QApplication::windowIcon().availableSizes() == icons,
+        w.width() == twips.ToPixels(13572) &&
+            w.OptionsBtn->geometry() == twips.Rect(36, 36, 720, 492),
+        w.Grid1->rowCount() == w.Table()->columnCount() &&
+            w.Grid1->columnWidth(0) == twips.ToPixels(2000),
+        qAbs(w.DTPicker1->dateTime().secsTo(QDateTime::currentDateTime())) < 60,
         w.TxtFileIn->isReadOnly() && !w.CommandSaveAs->isEnabled() && !w.Grid1->isEnabled(),
         !w.Shape1->isVisibleTo(&w) && w.mnuOpn->defaultAction() == w.mnuOpen[0],
         w.CommandSaveAs->popupMode() == QToolButton::MenuButtonPopup,
@@ -47,22 +48,15 @@ TEST(Form1, StartsWithTheColumnMapsColumnsAndItsControlsSetUp)
 TEST(Form1, TheLayoutFollowsTheClientAreaAndKeepsItsLastUsableSizes)
 {
     // The list takes 60 % of the height the list and the grid share.
-    const QList<QRectF> usual = {{1668, 768, 8604, 324},   {10356, 720, 696, 396},
-                                 {10968, 12, 2592, 1224},  {168, 1248, 13224, 3000},
-                                 {156, 4332, 13224, 2000}, {168, 6416, 13224, 564},
-                                 {10332, 84, 2892, 384}};
-    const QList<QRectF> large = {{1668, 768, 9604, 324},   {11356, 720, 696, 396},
-                                 {11968, 12, 2592, 1224},  {168, 1248, 14224, 6000},
-                                 {156, 7332, 14224, 4000}, {168, 11416, 14224, 564},
-                                 {11332, 84, 2892, 384}};
-    const auto placed = [](double width, double height) {
-        const MainGeometry g = MainLayout::Arrange(MainLayout::Design(), width, height, 0);
-        return QList<QRectF>{g.txtFileIn, g.commandOpen, g.alphaLogo,    g.list,
-                             g.grid,      g.picCont,     g.commandSaveAs};
-    };
-    EXPECT_EQ(placed(13560, 7064), usual);
-    EXPECT_EQ(placed(14560, 12064), large);
     const MainGeometry usable = MainLayout::Arrange(MainLayout::Design(), 13560, 7064, 0);
+    const QList<QRectF> design = {{1668, 768, 8604, 324},   {10356, 720, 696, 396},
+                                  {10968, 12, 2592, 1224},  {168, 1248, 13224, 3000},
+                                  {156, 4332, 13224, 2000}, {168, 6416, 13224, 564},
+                                  {10332, 84, 2892, 384}};
+    const MainGeometry& g = usable;
+    EXPECT_EQ(QList<QRectF>({g.txtFileIn, g.commandOpen, g.alphaLogo, g.list, g.grid, g.picCont,
+                             g.commandSaveAs}),
+              design);
     const MainGeometry tiny = MainLayout::Arrange(usable, 0, 0, 0);
     EXPECT_EQ(QList<QSizeF>({tiny.list.size(), tiny.grid.size(), tiny.txtFileIn.size()}),
               QList<QSizeF>({usable.list.size(), usable.grid.size(), usable.txtFileIn.size()}));
@@ -75,16 +69,19 @@ TEST(Form1, TheLayoutFollowsTheClientAreaAndKeepsItsLastUsableSizes)
     EXPECT_EQ(window.frameGeometry().size(), QSize(800, 600)) << "the smallest the window gets";
     window.resize(1000, 700);
     const int more = Twips(&window).ToPixels(1000);
-    const QList<QWidget*> moving = {window.CommandOpen, window.AlphaLogo, window.CommandSaveAs};
-    const QList<QWidget*> widening = {window.TxtFileIn, window.List, window.Grid1, window.PicCont};
+    // Controls that move right, then those that widen, by what the window grows.
+    const QList<QWidget*> widgets = {window.CommandOpen, window.AlphaLogo, window.CommandSaveAs,
+                                     window.TxtFileIn,   window.List,      window.Grid1,
+                                     window.PicCont};
     QList<QRect> before;
-    for (QWidget* w : moving + widening)
+    for (QWidget* w : widgets)
         before.append(w->geometry());
     window.resize(1000 + more, 700 + more);
-    for (int i = 0; i < moving.size(); ++i)
-        EXPECT_NEAR(moving[i]->x() - before[i].x(), more, 1) << i;
-    for (int i = 0; i < widening.size(); ++i)
-        EXPECT_NEAR(widening[i]->width() - before[3 + i].width(), more, 1) << i;
+    for (int i = 0; i < widgets.size(); ++i)
+        EXPECT_NEAR(i < 3 ? widgets[i]->x() - before[i].x()
+                          : widgets[i]->width() - before[i].width(),
+                    more, 1)
+            << i;
     EXPECT_NEAR(window.List->height() - before[4].height(), more * 0.6, 1);
     EXPECT_NEAR(window.PicCont->y() - before[6].y(), more, 1);
     EXPECT_GT(window.TxtFileIn->x(), window.LabelW1->geometry().right());
@@ -105,6 +102,7 @@ TEST(Form1, TheStatusTextKeepsItsColourUntilToldAndLosesTheMiddleOfALongPath)
     const int full = metrics.horizontalAdvance(text);
     // A text, the room for it, how what is shown starts and ends.
     const std::tuple<QString, int, QString, QString> cases[] = {
+        {text, full, text, "квартал'"},
         {text, full - 40, head + "/home", "квартал'"},
         {"Обработка документов без пути в тексте", 60, "Обр", "…"},
         {"Файл 'без второй кавычки в тексте", 60, "Фай", "…"},
@@ -136,8 +134,7 @@ TEST(Form1, TheSplitButtonsMenusOpenFromTheKeyboardUnderTheirButtons)
     Form1 window(ConfigFolders(kConfigFolder, user.path(), true));
     window.show();
     window.CommandSaveAs->setEnabled(true);
-    QToolButton* open = window.CommandOpen;
-    QToolButton* save = window.CommandSaveAs;
+    QToolButton *open = window.CommandOpen, *save = window.CommandSaveAs;
     const Qt::KeyboardModifiers alt = Qt::AltModifier, no = Qt::NoModifier;
     const std::tuple<QToolButton*, Qt::Key, Qt::KeyboardModifiers, QMenu*> cases[] = {
         {open, Qt::Key_F4, no, window.mnuOpn},  {open, Qt::Key_Down, alt, window.mnuOpn},
@@ -152,8 +149,9 @@ TEST(Form1, TheSplitButtonsMenusOpenFromTheKeyboardUnderTheirButtons)
                 EXPECT_EQ(popup->pos(),
                           b->mapToGlobal(QPoint(b->width() - popup->width(), b->height())));
                 // The save menu's one item is the option; the open menu's are dialogs.
-                QTest::keyClick(popup, popup == window.mnuSave ? Qt::Key_Down : Qt::Key_Escape);
-                QTest::keyClick(popup, popup == window.mnuSave ? Qt::Key_Return : Qt::Key_Escape);
+                const bool option = popup == window.mnuSave;
+                QTest::keyClick(popup, option ? Qt::Key_Down : Qt::Key_Escape);
+                QTest::keyClick(popup, option ? Qt::Key_Return : Qt::Key_Escape);
                 EXPECT_FALSE(popup->isVisible());
                 if (popup->isVisible()) // a menu deaf to its keys would hold the test forever
                     QCoreApplication::exit();
@@ -194,8 +192,7 @@ TEST(Form1, ALeftDragOnTheBandOrTheLogoMovesTheWindowUntilTheReleaseAndAClickOnT
                    {release, R, N, in, 0, far, 0},       {release, L, N, in, 1, far, 0},
                    {press, L, L, logo, 1, far, 0},       {release, L, N, logo, 1, far, 1}};
     for (const auto& [type, button, held, at, taken, moved, about] : steps) {
-        bool opened = false;
-        bool took = false;
+        bool opened = false, took = false;
         Answering(
             [&](QWidget* open) {
                 if (auto* box = qobject_cast<FormAbout*>(open)) {
@@ -207,18 +204,16 @@ TEST(Form1, ALeftDragOnTheBandOrTheLogoMovesTheWindowUntilTheReleaseAndAClickOnT
             [&, t = type, b = button, h = held, p = at] {
                 took = Filtered(drag, band, QMouseEvent(t, p, screen + p, b, h, Qt::NoModifier));
             });
-        EXPECT_EQ(took, taken) << type << " at " << at.x() << "," << at.y();
-        EXPECT_EQ(window.pos(), start + moved) << type << " at " << at.x() << "," << at.y();
-        EXPECT_EQ(opened, about) << type;
+        EXPECT_TRUE(took == taken && window.pos() == start + moved && opened == about)
+            << type << " at " << at.x() << "," << at.y();
     }
     EXPECT_FALSE(Filtered(drag, window.List, QMouseEvent(press, in, in, L, L, {})));
     EXPECT_EQ(window.AlphaLogo->cursor().shape(), Qt::PointingHandCursor);
 
+    // The about box names the version, and its own logo moves it.
     FormAbout box;
     EXPECT_EQ(QStringList({box.windowTitle(), box.LabelW1->text(), box.LabelW4->text()}),
               QStringList({"О программе", "Версия: 1.0.0", FormAbout::InformationText()}));
-    EXPECT_GE(box.LabelW4->height(), box.LabelW4->heightForWidth(box.LabelW4->width()));
-    EXPECT_GT(box.minimumHeight(), box.Command1->geometry().bottom());
     box.move(100, 100);
     box.show();
     QObject* logoDrag = box.AlphaLogo->findChild<WindowDrag*>();

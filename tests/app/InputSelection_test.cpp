@@ -111,37 +111,35 @@ TEST(InputSelection, TheOpenDialogsStartBesideTheInputShowFilesInRussianAndACanc
         window.TxtFileIn->setText(input);
         for (const bool folders : {false, true}) {
             const auto dialog = selection->CreateDialog(folders);
+            const auto* newFolder = dialog->findChild<QWidget*>("newFolderButton");
             EXPECT_EQ(dialog->directory().absolutePath(), QDir(start).absolutePath()) << input;
             EXPECT_TRUE(dialog->testOption(QFileDialog::ReadOnly) &&
-                        dialog->testOption(QFileDialog::ShowDirsOnly) == folders);
-            EXPECT_EQ(dialog->fileMode(),
-                      folders ? QFileDialog::Directory : QFileDialog::ExistingFile);
+                        dialog->testOption(QFileDialog::ShowDirsOnly) == folders &&
+                        newFolder->isVisibleTo(dialog.get()) != folders);
             EXPECT_EQ(dialog->nameFilters().join("|") + dialog->labelText(QFileDialog::FileName),
                       folders ? "All Files (*)Папка:" : "*.xml; *.zip (*.xml *.zip)File &name:");
-            const auto* newFolder = dialog->findChild<QWidget*>("newFolderButton");
-            EXPECT_TRUE(newFolder && newFolder->isVisibleTo(dialog.get()) != folders);
         }
     }
 
     // Sizes, kinds and dates in Russian, whatever the system's language.
-    const std::tuple<QString, qint64, QString> files[] = {
-        {"a.xml", 1023, "1023 Б"},    {"b.xml", 1024, "1,0 КБ"},      {"c.xml", 1536, "1,5 КБ"},
-        {"d.xml", 1 << 20, "1,0 МБ"}, {"e.xml", 3LL << 29, "1,5 ГБ"}, {"in", -1, ""}};
-    for (const auto& [name, size, shown] : files)
-        EXPECT_TRUE(size < 0 || QFile(WriteTestFile(root.filePath(name), "")).resize(size));
+    const QMap<QString, std::pair<qint64, QString>> files = {
+        {"a.xml", {1023, "1023 Б"}},      {"b.xml", {1024, "1,0 КБ"}},
+        {"c.xml", {1536, "1,5 КБ"}},      {"d.xml", {1 << 20, "1,0 МБ"}},
+        {"e.xml", {3LL << 29, "1,5 ГБ"}}, {"in", {-1, ""}}};
+    for (auto file = files.begin(); file != files.end(); ++file)
+        EXPECT_TRUE(file->first < 0 ||
+                    QFile(WriteTestFile(root.filePath(file.key()), "")).resize(file->first));
     window.TxtFileIn->setText(root.path());
     const auto dialog = selection->CreateDialog(false);
     const auto* view = dialog->findChild<QTreeView*>("treeView");
-    const QAbstractItemModel* shown = view->model();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return shown->rowCount(view->rootIndex()) == 6; }, 5000));
+    const QModelIndex top = view->rootIndex();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view->model()->rowCount(top) == 6; }, 5000));
     const QRegularExpression date(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d$"));
     for (int row = 0; row < 6; ++row) {
-        const QModelIndex name = shown->index(row, 0, view->rootIndex());
-        const auto file = std::find_if(std::begin(files), std::end(files),
-                                       [&](const auto& f) { return name.data() == get<0>(f); });
-        ASSERT_NE(file, std::end(files)) << name.data().toString();
-        EXPECT_EQ(name.siblingAtColumn(1).data(), get<2>(*file)) << get<0>(*file);
-        EXPECT_EQ(name.siblingAtColumn(2).data() == "Папка", get<1>(*file) < 0) << get<0>(*file);
+        const QModelIndex name = view->model()->index(row, 0, top);
+        const auto [size, shown] = files.value(name.data().toString(), {0, "?"});
+        EXPECT_EQ(name.siblingAtColumn(1).data(), shown) << name.data().toString();
+        EXPECT_EQ(name.siblingAtColumn(2).data() == "Папка", size < 0) << shown;
         EXPECT_TRUE(date.match(name.siblingAtColumn(3).data().toString()).hasMatch());
     }
 }

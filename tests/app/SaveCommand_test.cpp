@@ -37,11 +37,11 @@ TEST(SaveCommand, TheButtonAsksForAFileBesideTheInputOrTheLastSaveAndSavesThroug
     const std::unique_ptr<QFileDialog> dialog = window.Saver()->CreateDialog(templates);
     EXPECT_TRUE(dialog->acceptMode() == QFileDialog::AcceptSave && dialog->proxyModel() &&
                 !dialog->testOption(QFileDialog::DontConfirmOverwrite));
-    EXPECT_EQ(dialog->nameFilters(), QStringList({"CSV-реестр (*.csv)", "HTML-реестр (*.html)",
-                                                  "Выписка для бухгалтерии (*.txt)"}));
-    EXPECT_EQ(dialog->selectedNameFilter(), "Выписка для бухгалтерии (*.txt)");
-    EXPECT_EQ(dialog->defaultSuffix(), "txt");
-    EXPECT_EQ(dialog->selectedFiles(), QStringList(saving.dir.filePath("000125.txt")));
+    const QString txt = "Выписка для бухгалтерии (*.txt)";
+    EXPECT_EQ(dialog->nameFilters() << dialog->selectedNameFilter() << dialog->defaultSuffix()
+                                    << dialog->selectedFiles(),
+              QStringList({"CSV-реестр (*.csv)", "HTML-реестр (*.html)", txt, txt, "txt",
+                           saving.dir.filePath("000125.txt")}));
     // After a save elsewhere the next one starts there; a failed save moves nothing.
     const QString elsewhere = saving.dir.filePath("elsewhere/");
     QDir().mkpath(elsewhere);
@@ -62,23 +62,38 @@ TEST(SaveCommand, TheButtonAsksForAFileBesideTheInputOrTheLastSaveAndSavesThroug
                 QMetaObject::invokeMethod(dialog, type < 0 ? "reject" : "accept");
             },
             [&] { window.CommandSaveAs->click(); });
-        EXPECT_EQ(QFile::exists(out), type >= 0);
-        EXPECT_FALSE(QFile::exists(elsewhere + "000125.txt"));
+        EXPECT_TRUE(QFile::exists(out) == (type >= 0) && !QFile::exists(elsewhere + "000125.txt"));
     }
     EXPECT_TRUE(Contents(out).startsWith(AnsiCodec::Encode(QStringLiteral("Номер;Дата;Сумма;"))));
     EXPECT_EQ(window.StatusBar1->Text(), "Документ успешно сохранен в '" + out + "'");
 }
 
-TEST(SaveCommand, ASaveReportsInGreenShowsTheFileWhenAskedAndNeverWritesOverItsInput)
+TEST(SaveCommand, CheckedRowsAreSavedInTheListsOrderOnThePickersDayNeverOverTheInput)
 {
-    SavingWindow saving({"PP_7701234560_20240305_000125.xml", "PP_6671045924_20240307_000128.xml"});
+    SavingWindow saving(QDir(ExamplesFolder()).entryList({"*.xml"}, QDir::Files));
     Form1& window = saving.window;
-    window.Table()->setData(window.Table()->index(1, 0), Qt::Unchecked, Qt::CheckStateRole);
+    window.Table()->setData(window.Table()->index(3, 0), Qt::Unchecked, Qt::CheckStateRole);
+    const QAbstractItemModel* list = window.List->model();
+    const QString out = saving.dir.filePath("выписка 1.csv");
+    // Dates and amounts each sort their own way, neither in the order of reading.
+    for (const int column : {1, 2}) {
+        emit window.ListHeader->sectionClicked(column);
+        QStringList numbers, saved;
+        for (int row = 0; row < list->rowCount(); ++row) {
+            if (list->index(row, 0).data(Qt::CheckStateRole) == Qt::Checked)
+                numbers.append(list->index(row, 0).data().toString());
+        }
+        ASSERT_TRUE(window.Saver()->SaveTo(out, kConfigFolder + "/CSV-реестр.csv.tpl"));
+        const QStringList lines = AnsiCodec::Decode(Contents(out)).split("\r\n");
+        for (const QString& line : lines.mid(1, lines.size() - 3))
+            saved.append(line.section(';', 0, 0));
+        EXPECT_EQ(saved, numbers) << column;
+        EXPECT_EQ(saved.size(), window.Table()->rowCount() - 1);
+    }
     EXPECT_NE(window.DTPicker1->time(), QTime(0, 0, 0)) << "the start-up moment keeps its time";
     window.show();
     window.DTPicker1->setDateTime(QDateTime(QDate(2024, 3, 5), QTime(9, 7)));
     EXPECT_EQ(window.DTPicker1->dateTime(), QDateTime(QDate(2024, 3, 5), QTime(0, 0)));
-    const QString out = saving.dir.filePath("выписка 1.txt");
     EXPECT_TRUE(window.Saver()->SaveTo(out, kStatement));
     EXPECT_EQ(window.StatusBar1->Text(),
               "Документы успешно сохранены в '" + out +
@@ -86,58 +101,30 @@ TEST(SaveCommand, ASaveReportsInGreenShowsTheFileWhenAskedAndNeverWritesOverItsI
     EXPECT_EQ(window.StatusBar1->Color(), 0x8000);
     const QString text = AnsiCodec::Decode(Contents(out));
     EXPECT_TRUE(text.contains("ДатаСоздания=05.03.2024\r\nВремяСоздания=00:00:00\r\n"));
-    EXPECT_EQ(text.count("СекцияДокумент="), 1) << "the unchecked row is left out";
+    EXPECT_EQ(text.count("СекцияДокумент="), window.Table()->rowCount() - 1);
+    // The saved file is shown while the option is on, as USER.INI holds it.
     EXPECT_TRUE(saving.shown.isEmpty());
     window.mnuOpenAfter->trigger();
     EXPECT_EQ(Contents(saving.dir.filePath("USER.INI")), "[User]\r\nGotoAfterSave=1\r\n");
     EXPECT_TRUE(window.Saver()->SaveTo(out, kStatement));
     EXPECT_EQ(saving.shown, QStringList(out));
-
+    // Failures are red and show nothing: a missing folder, the document being read.
     const QString absent = saving.dir.filePath("absent/out.txt");
-    EXPECT_FALSE(window.Saver()->SaveTo(absent, kStatement));
-    EXPECT_EQ(window.StatusBar1->Text(),
-              "Ошибка! Не удалось сохранить файл! Не удалось записать файл '" + absent + "'");
-    EXPECT_EQ(window.StatusBar1->Color(), 0xC0);
-    const QString input = WriteTestFile(window.TxtFileIn->text(), Contents(out));
-    window.ShowStatusText({"before", StatusColor::Green});
-    EXPECT_FALSE(window.Saver()->SaveTo(input, kStatement));
-    EXPECT_EQ(window.StatusBar1->Text(),
-              "Нельзя сохранить выписку в '" + input + "': это читаемый документ");
-    EXPECT_EQ(window.StatusBar1->Color(), 0xC0);
-    EXPECT_EQ(Contents(input), Contents(out));
-    EXPECT_EQ(saving.shown.size(), 1) << "a failed save shows nothing";
-    window.mnuOpenAfter->trigger();
-    EXPECT_EQ(Contents(saving.dir.filePath("USER.INI")), "[User]\r\nGotoAfterSave=0\r\n");
-    // The option is on where USER.INI holds it as the number one.
+    const QString input = WriteTestFile(window.TxtFileIn->text(), "input");
+    const std::pair<QString, QString> failures[] = {
+        {absent, "Ошибка! Не удалось сохранить файл! Не удалось записать файл '" + absent + "'"},
+        {input, "Нельзя сохранить выписку в '" + input + "': это читаемый документ"}};
+    for (const auto& [path, message] : failures) {
+        window.ShowStatusText({"before", StatusColor::Green});
+        EXPECT_FALSE(window.Saver()->SaveTo(path, kStatement));
+        EXPECT_TRUE(window.StatusBar1->Text() == message && window.StatusBar1->Color() == 0xC0)
+            << window.StatusBar1->Text();
+    }
+    EXPECT_TRUE(Contents(input) == "input" && saving.shown.size() == 1);
     for (const auto& [stored, on] : {std::pair{"1.0 ", true}, {"2", false}, {"да", false}}) {
         WriteTestFile(saving.dir.filePath("USER.INI"),
                       "[User]\r\nGotoAfterSave=" + QByteArray(stored));
         const Form1 again(ConfigFolders(kConfigFolder, saving.dir.path(), true));
         EXPECT_EQ(again.mnuOpenAfter->isChecked(), on) << stored;
-    }
-}
-
-TEST(SaveCommand, RowsAreSavedInTheOrderTheListShowsThem)
-{
-    SavingWindow saving(QDir(ExamplesFolder()).entryList({"*.xml"}, QDir::Files));
-    Form1& window = saving.window;
-    window.Table()->setData(window.Table()->index(3, 0), Qt::Unchecked, Qt::CheckStateRole);
-    const QAbstractItemModel* list = window.List->model();
-    const QString out = saving.dir.filePath("registry.csv");
-    // Dates and amounts each sort their own way, neither in the order of reading.
-    for (const int column : {1, 2}) {
-        emit window.ListHeader->sectionClicked(column);
-        QStringList numbers;
-        for (int row = 0; row < list->rowCount(); ++row) {
-            if (list->index(row, 0).data(Qt::CheckStateRole) == Qt::Checked)
-                numbers.append(list->index(row, 0).data().toString());
-        }
-        ASSERT_TRUE(window.Saver()->SaveTo(out, kConfigFolder + "/CSV-реестр.csv.tpl"));
-        const QStringList lines = AnsiCodec::Decode(Contents(out)).split("\r\n");
-        QStringList saved;
-        for (const QString& line : lines.mid(1, lines.size() - 3))
-            saved.append(line.section(';', 0, 0));
-        EXPECT_EQ(saved, numbers) << column;
-        EXPECT_EQ(saved.size(), window.Table()->rowCount() - 1);
     }
 }
