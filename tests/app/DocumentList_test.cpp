@@ -26,8 +26,11 @@ struct ListedWindow {
     QStringList Rows(int role = Qt::DisplayRole) const
     {
         QStringList rows;
-        for (int row = 0; row < window.List->model()->rowCount(); ++row)
-            rows.append(window.List->model()->index(row, Number).data(role).toString());
+        for (int row = 0; row < window.List->model()->rowCount(); ++row) {
+            const QVariant value = window.List->model()->index(row, Number).data(role);
+            rows.append(role == Qt::BackgroundRole ? value.value<QBrush>().color().name()
+                                                   : value.toString());
+        }
         return rows;
     }
 
@@ -67,15 +70,11 @@ TEST(DocumentList, TheTopRowChoosesHowAColumnSortsAscendingAndTheHeaderBoxChecks
     for (const auto& [column, order] : clicks) {
         list.ClickHeader(column);
         EXPECT_EQ(list.Rows(), order) << column;
+        // The arrow takes room of its own: the caption stays whole. Odd rows from the top shade.
         EXPECT_TRUE(header->isSortIndicatorShown() && header->sortIndicatorSection() == column &&
-                    header->sortIndicatorOrder() == Qt::AscendingOrder);
-        // The arrow takes room of its own: the caption stays whole.
-        EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column)) << column;
-        const QAbstractItemModel* rows = list.window.List->model();
-        EXPECT_EQ(rows->index(0, Payer).data(Qt::BackgroundRole).value<QBrush>().color(),
-                  QColor(238, 238, 238));
-        EXPECT_FALSE(rows->index(1, Payer).data(Qt::BackgroundRole).isValid());
-        EXPECT_TRUE(rows->index(2, Payer).data(Qt::BackgroundRole).isValid());
+                    header->sortIndicatorOrder() == Qt::AscendingOrder &&
+                    header->sectionSize(column) >= header->sectionSizeHint(column));
+        EXPECT_EQ(list.Rows(Qt::BackgroundRole), QStringList({"#eeeeee", "#000000", "#eeeeee"}));
     }
     // The header's box, the rest of its first section: where the click lands, with which button.
     list.window.Table()->setData(list.window.Table()->index(1, 0), Qt::Unchecked,
@@ -164,8 +163,8 @@ TEST(DocumentList, SpaceChecksTheCurrentRowAndTheGridShowsTheCurrentRowOfTheSele
     // Tab goes on from the grid to the next control, Shift+Tab back to the list.
     list.window.Grid1->setFocus();
     QTest::keyClick(list.window.Grid1, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), list.window.OptionsBtn);
+    const QWidget* next = QApplication::focusWidget();
     list.window.Grid1->setFocus();
     QTest::keyClick(list.window.Grid1, Qt::Key_Tab, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), view);
+    EXPECT_TRUE(next == list.window.OptionsBtn && QApplication::focusWidget() == view);
 }
