@@ -9,7 +9,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-TEST(Form1, StartsWithTheColumnMapsColumnsAndItsControlsSetUp)
+TEST(Form1, StartsWithTheColumnMapsColumnsAndItsControlsSetUpAndFollowsTheClientArea)
 {
     Form1 w(kConfigFolder);
     const Twips twips(&w);
@@ -17,14 +17,12 @@ TEST(Form1, StartsWithTheColumnMapsColumnsAndItsControlsSetUp)
     ASSERT_GT(w.Table()->columnCount(), 4);
     for (int i = 0; i < w.Table()->columnCount(); ++i)
         EXPECT_EQ(w.ListHeader->sectionSize(i), w.ListHeader->sectionSizeHint(i)) << i;
-    EXPECT_EQ(
-        QStringList({w.windowTitle(), w.List->model()->headerData(0, Qt::Horizontal).toString(),
-                     w.StatusBar1->Text(), w.CommandOpen->toolTip() + w.OptionsBtn->toolTip()}),
-        QStringList(
-            {"XML-Выписка 1.0.0", "Номер", "Готов к работе ...", "Открыть файл ...Настройки"}));
     const QPalette grid = w.Grid1->palette();
     // What the user meets before reading anything, a few traits of the window per entry.
     const bool traits[] = {
+        w.windowTitle() == "XML-Выписка 1.0.0" && w.StatusBar1->Text() == "Готов к работе ...",
+        w.List->model()->headerData(0, Qt::Horizontal) == "Номер",
+        w.CommandOpen->toolTip() == "Открыть файл ..." && w.OptionsBtn->toolTip() == "Настройки",
         w.windowIcon().availableSizes() == icons &&
             QApplication::windowIcon().availableSizes() == icons,
         w.width() == twips.ToPixels(13572) &&
@@ -43,49 +41,42 @@ TEST(Form1, StartsWithTheColumnMapsColumnsAndItsControlsSetUp)
     };
     for (size_t i = 0; i < std::size(traits); ++i)
         EXPECT_TRUE(traits[i]) << "trait " << i;
-}
 
-TEST(Form1, TheLayoutFollowsTheClientAreaAndKeepsItsLastUsableSizes)
-{
     // The list takes 60 % of the height the list and the grid share.
-    const MainGeometry usable = MainLayout::Arrange(MainLayout::Design(), 13560, 7064, 0);
+    const MainGeometry g = MainLayout::Arrange(MainLayout::Design(), 13560, 7064, 0);
     const QList<QRectF> design = {{1668, 768, 8604, 324},   {10356, 720, 696, 396},
                                   {10968, 12, 2592, 1224},  {168, 1248, 13224, 3000},
                                   {156, 4332, 13224, 2000}, {168, 6416, 13224, 564},
                                   {10332, 84, 2892, 384}};
-    const MainGeometry& g = usable;
     EXPECT_EQ(QList<QRectF>({g.txtFileIn, g.commandOpen, g.alphaLogo, g.list, g.grid, g.picCont,
                              g.commandSaveAs}),
               design);
-    const MainGeometry tiny = MainLayout::Arrange(usable, 0, 0, 0);
+    const MainGeometry tiny = MainLayout::Arrange(g, 0, 0, 0);
     EXPECT_EQ(QList<QSizeF>({tiny.list.size(), tiny.grid.size(), tiny.txtFileIn.size()}),
-              QList<QSizeF>({usable.list.size(), usable.grid.size(), usable.txtFileIn.size()}));
-    EXPECT_EQ(MainLayout::Arrange(usable, 336, 2064, 0).list.size(), QSizeF(0, 0));
-    EXPECT_EQ(MainLayout::Arrange(usable, 13560, 7064, 100).picCont.top(), 6316);
-
-    Form1 window(kConfigFolder);
-    window.show();
-    window.resize(300, 200);
-    EXPECT_EQ(window.frameGeometry().size(), QSize(800, 600)) << "the smallest the window gets";
-    window.resize(1000, 700);
-    const int more = Twips(&window).ToPixels(1000);
+              QList<QSizeF>({g.list.size(), g.grid.size(), g.txtFileIn.size()}));
+    EXPECT_EQ(MainLayout::Arrange(g, 336, 2064, 0).list.size(), QSizeF(0, 0));
+    EXPECT_EQ(MainLayout::Arrange(g, 13560, 7064, 100).picCont.top(), 6316);
+    w.show();
+    w.resize(300, 200);
+    EXPECT_EQ(w.frameGeometry().size(), QSize(800, 600)) << "the smallest the window gets";
+    w.resize(1000, 700);
+    const int more = twips.ToPixels(1000);
     // Controls that move right, then those that widen, by what the window grows.
-    const QList<QWidget*> widgets = {window.CommandOpen, window.AlphaLogo, window.CommandSaveAs,
-                                     window.TxtFileIn,   window.List,      window.Grid1,
-                                     window.PicCont};
+    const QList<QWidget*> widgets = {w.CommandOpen, w.AlphaLogo, w.CommandSaveAs, w.TxtFileIn,
+                                     w.List,        w.Grid1,     w.PicCont};
     QList<QRect> before;
-    for (QWidget* w : widgets)
-        before.append(w->geometry());
-    window.resize(1000 + more, 700 + more);
+    for (QWidget* widget : widgets)
+        before.append(widget->geometry());
+    w.resize(1000 + more, 700 + more);
     for (int i = 0; i < widgets.size(); ++i)
         EXPECT_NEAR(i < 3 ? widgets[i]->x() - before[i].x()
                           : widgets[i]->width() - before[i].width(),
                     more, 1)
             << i;
-    EXPECT_NEAR(window.List->height() - before[4].height(), more * 0.6, 1);
-    EXPECT_NEAR(window.PicCont->y() - before[6].y(), more, 1);
-    EXPECT_GT(window.TxtFileIn->x(), window.LabelW1->geometry().right());
-    EXPECT_GE(window.CommandSaveAs->width(), window.CommandSaveAs->sizeHint().width());
+    EXPECT_NEAR(w.List->height() - before[4].height(), more * 0.6, 1);
+    EXPECT_NEAR(w.PicCont->y() - before[6].y(), more, 1);
+    EXPECT_GT(w.TxtFileIn->x(), w.LabelW1->geometry().right());
+    EXPECT_GE(w.CommandSaveAs->width(), w.CommandSaveAs->sizeHint().width());
 }
 
 TEST(Form1, TheStatusTextKeepsItsColourUntilToldAndLosesTheMiddleOfALongPath)
@@ -122,7 +113,6 @@ TEST(Form1, TheStatusTextKeepsItsColourUntilToldAndLosesTheMiddleOfALongPath)
     const QString shown = window.StatusBar1->ShownText();
     EXPECT_TRUE(shown.startsWith(head + "/home") && shown.endsWith("квартал'")) << shown;
     EXPECT_EQ(window.StatusBar1->toolTip(), head + path + path + path + "'");
-    EXPECT_GT(window.StatusBar1->findChild<QLabel*>()->width(), window.StatusBar1->width() / 2);
     window.resize(1000, 600); // a wider panel shows more of the path
     QCoreApplication::processEvents();
     EXPECT_GT(window.StatusBar1->ShownText().size(), shown.size());

@@ -40,6 +40,15 @@ inline QByteArray Document(const QString& number, const QString& date, const QSt
     return ("<ПлатежноеПоручение>" + text + "</ПлатежноеПоручение>").toUtf8();
 }
 
+/// The texts of one column of a model, top to bottom.
+inline QStringList ColumnTexts(const QAbstractItemModel* model, int column, int role = Qt::DisplayRole)
+{
+    QStringList texts;
+    for (int row = 0; row < model->rowCount(); ++row)
+        texts.append(model->index(row, column).data(role).toString());
+    return texts;
+}
+
 /// Puts a path into the input box and runs the read cycle at once, as the timer's tick would.
 inline void ReadNow(Form1& window, const QString& path)
 {
