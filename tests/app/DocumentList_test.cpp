@@ -1,8 +1,6 @@
 #include "DocumentListController.h"
 #include "WindowTestSupport.h"
 
-#include <QKeyEvent>
-
 namespace {
 
 enum Column { Number = 0, Date = 1, Amount = 2, Payer = 3, Inn = 4 };

@@ -4,11 +4,6 @@
 #include "WindowDrag.h"
 #include "WindowTestSupport.h"
 
-#include <QDateTimeEdit>
-#include <QLabel>
-#include <QMouseEvent>
-#include <QPushButton>
-
 TEST(Form1, StartsWithTheColumnMapsColumnsAndItsControlsSetUpAndFollowsTheClientArea)
 {
     Form1 w(kConfigFolder);

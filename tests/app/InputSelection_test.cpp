@@ -1,12 +1,6 @@
 #include "InputSelection.h"
 #include "WindowTestSupport.h"
 
-#include <QDropEvent>
-#include <QFileDialog>
-#include <QMimeData>
-#include <QRegularExpression>
-#include <QUrl>
-
 namespace {
 
 // Drags paths (or other urls) over the target and drops them there, the source offering some

@@ -3,9 +3,6 @@
 #include "Twips.h"
 #include "WindowTestSupport.h"
 
-#include <QClipboard>
-#include <QPushButton>
-
 namespace {
 
 class OptionsDlgTest : public ::testing::Test {

@@ -1,7 +1,5 @@
 #include "WindowTestSupport.h"
 
-#include <QProgressBar>
-
 TEST(ReadController, TheTimerReadsTheBoxPathWithProgressAndReadsAPathArrivingMeanwhileAfterwards)
 {
     QTemporaryDir first, second;

@@ -4,9 +4,6 @@
 #include "TemplateList.h"
 #include "WindowTestSupport.h"
 
-#include <QDateTimeEdit>
-#include <QFileDialog>
-
 namespace {
 
 // A window whose settings live in a folder of its own, with sample documents read as if from

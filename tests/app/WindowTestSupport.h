@@ -7,18 +7,9 @@
 #include "StatusBar.h"
 #include "TestFiles.h"
 
-#include <QApplication>
-#include <QLineEdit>
-#include <QMenu>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QToolButton>
-#include <QTreeView>
-#include <functional>
+#include <QtTest>
+#include <QtWidgets>
 #include <gtest/gtest.h>
-#include <ostream>
 
 /// Lets failure messages name texts.
 inline std::ostream& operator<<(std::ostream& out, const QString& text)
@@ -41,7 +32,8 @@ inline QByteArray Document(const QString& number, const QString& date, const QSt
 }
 
 /// The texts of one column of a model, top to bottom.
-inline QStringList ColumnTexts(const QAbstractItemModel* model, int column, int role = Qt::DisplayRole)
+inline QStringList ColumnTexts(const QAbstractItemModel* model, int column,
+                               int role = Qt::DisplayRole)
 {
     QStringList texts;
     for (int row = 0; row < model->rowCount(); ++row)
