@@ -20,18 +20,12 @@ struct ListedWindow {
         ReadNow(window, root.path());
     }
 
-    // The rows' numbers or other data from the top.
     QStringList Rows(int role = Qt::DisplayRole) const
     {
-        QStringList rows;
-        for (int row = 0; row < window.List->model()->rowCount(); ++row) {
-            const QVariant value = window.List->model()->index(row, Number).data(role);
-            rows.append(role == Qt::BackgroundRole ? value.value<QBrush>().color().name()
-                                                   : value.toString());
-        }
-        return rows;
+        return ColumnTexts(window.List->model(), Number, role);
     }
 
+    // Clicks a header section x pixels from its left edge, or from its right one when x < 0.
     void ClickHeader(int column, int x = -8, Qt::MouseButton button = Qt::LeftButton)
     {
         QHeaderView* header = window.ListHeader;
@@ -72,24 +66,27 @@ TEST(DocumentList, TheTopRowChoosesHowAColumnSortsAscendingAndTheHeaderBoxChecks
         EXPECT_TRUE(header->isSortIndicatorShown() && header->sortIndicatorSection() == column &&
                     header->sortIndicatorOrder() == Qt::AscendingOrder &&
                     header->sectionSize(column) >= header->sectionSizeHint(column));
-        EXPECT_EQ(list.Rows(Qt::BackgroundRole), QStringList({"#eeeeee", "#000000", "#eeeeee"}));
+        const QAbstractItemModel* rows = list.window.List->model();
+        EXPECT_TRUE(rows->index(0, Payer).data(Qt::BackgroundRole) ==
+                        QBrush(QColor(238, 238, 238)) &&
+                    !rows->index(1, Payer).data(Qt::BackgroundRole).isValid() &&
+                    rows->index(2, Payer).data(Qt::BackgroundRole).isValid());
     }
     // The header's box, the rest of its first section: where the click lands, with which button.
-    list.window.Table()->setData(list.window.Table()->index(1, 0), Qt::Unchecked,
-                                 Qt::CheckStateRole);
+    list.window.Table()->setData(list.window.Table()->index(1, 0), 0, Qt::CheckStateRole);
     const int box = header->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
                     2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);
-    const std::tuple<int, Qt::MouseButton, Qt::CheckState, Column> boxClicks[] = {
-        {4, Qt::LeftButton, Qt::Unchecked, Payer},
-        {box - 1, Qt::LeftButton, Qt::Checked, Payer},
-        {4, Qt::RightButton, Qt::Checked, Payer},
-        {box, Qt::LeftButton, Qt::Checked, Number},
-    };
+    const Qt::MouseButton L = Qt::LeftButton;
+    const std::tuple<int, Qt::MouseButton, int, Column> boxClicks[] = {
+        {4, L, 0, Payer},
+        {box - 1, L, 2, Payer},
+        {4, Qt::RightButton, 2, Payer},
+        {box, L, 2, Number}};
     for (const auto& [x, button, state, sorted] : boxClicks) {
         list.ClickHeader(Number, x, button);
-        EXPECT_EQ(header->CheckState(0), state) << x;
+        EXPECT_TRUE(header->CheckState(0) == state && header->sortIndicatorSection() == sorted)
+            << x;
         EXPECT_EQ(list.Rows(Qt::CheckStateRole), QStringList(3, QString::number(state))) << x;
-        EXPECT_EQ(header->sortIndicatorSection(), sorted) << x;
     }
 
     // New documents keep the column's way until a click asks the new top row again.
@@ -124,11 +121,10 @@ TEST(DocumentList, SpaceChecksTheCurrentRowAndTheGridShowsTheCurrentRowOfTheSele
     }
     // Other keys, other widgets and other events are theirs.
     QObject* lists = list.window.findChild<DocumentListController*>();
-    EXPECT_FALSE(
-        Filtered(lists, list.window.Grid1, QKeyEvent(QEvent::KeyPress, Qt::Key_Space, {})));
-    EXPECT_FALSE(
-        Filtered(lists, view, QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::ShiftModifier)));
-    EXPECT_FALSE(Filtered(lists, view, QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, {})));
+    const QEvent::Type press = QEvent::KeyPress;
+    EXPECT_FALSE(Filtered(lists, list.window.Grid1, QKeyEvent(press, Qt::Key_Space, {})) ||
+                 Filtered(lists, view, QKeyEvent(press, Qt::Key_Space, Qt::ShiftModifier)) ||
+                 Filtered(lists, view, QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, {})));
     QTest::keyClick(view, Qt::Key_Down);
     EXPECT_EQ(list.Grid(Number), "100");
 
@@ -153,7 +149,7 @@ TEST(DocumentList, SpaceChecksTheCurrentRowAndTheGridShowsTheCurrentRowOfTheSele
     list.ClickRow(1);
     EXPECT_EQ(QStringList({list.Grid(Amount, 0), list.Grid(Amount), list.Grid(Payer)}),
               QStringList({"Сумма", "20,50\u00A0₽", kLongName}));
-    EXPECT_GT(list.window.Grid1->rowHeight(Payer), list.window.Grid1->rowHeight(Amount));
+    EXPECT_GT(list.window.Grid1->rowHeight(Payer), list.window.Grid1->rowHeight(Amount)) << "wraps";
     // A new read leaves the grid as it was until a row is selected again.
     ReadNow(list.window, ExamplesFolder());
     EXPECT_EQ(list.Grid(Payer), kLongName);
