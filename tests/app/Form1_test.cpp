@@ -4,9 +4,10 @@
 #include "WindowDrag.h"
 #include "WindowTestSupport.h"
 
-TEST(Form1, StartsWithTheColumnMapsColumnsAndItsControlsSetUpAndFollowsTheClientArea)
+TEST(Form1, StartsWithTheColumnMapsColumnsFollowsTheClientAreaAndOpensItsMenusFromTheKeyboard)
 {
-    Form1 w(kConfigFolder);
+    QTemporaryDir user;
+    Form1 w(ConfigFolders(kConfigFolder, user.path(), true));
     const Twips twips(&w);
     const QList<QSize> icons = {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {256, 256}};
     ASSERT_GT(w.Table()->columnCount(), 4);
@@ -72,6 +73,36 @@ TEST(Form1, StartsWithTheColumnMapsColumnsAndItsControlsSetUpAndFollowsTheClient
     EXPECT_NEAR(w.PicCont->y() - before[6].y(), more, 1);
     EXPECT_GT(w.TxtFileIn->x(), w.LabelW1->geometry().right());
     EXPECT_GE(w.CommandSaveAs->width(), w.CommandSaveAs->sizeHint().width());
+
+    // The split buttons' menus open from the keyboard under their buttons.
+    w.CommandSaveAs->setEnabled(true);
+    QToolButton *opener = w.CommandOpen, *saver = w.CommandSaveAs;
+    const Qt::KeyboardModifiers alt = Qt::AltModifier, no = Qt::NoModifier;
+    const std::tuple<QToolButton*, Qt::Key, Qt::KeyboardModifiers, QMenu*> keys[] = {
+        {opener, Qt::Key_F4, no, w.mnuOpn},  {opener, Qt::Key_Down, alt, w.mnuOpn},
+        {opener, Qt::Key_Down, no, nullptr}, {opener, Qt::Key_Up, alt, nullptr},
+        {saver, Qt::Key_F4, no, w.mnuSave},  {saver, Qt::Key_Down, alt, w.mnuSave}};
+    for (const auto& [button, key, modifiers, menu] : keys) {
+        QWidget* shown = nullptr;
+        Answering(
+            [&, b = button](QWidget* popup) {
+                if (!(shown = popup))
+                    return;
+                EXPECT_EQ(popup->pos(),
+                          b->mapToGlobal(QPoint(b->width() - popup->width(), b->height())));
+                // The save menu's one item is the option; the open menu's are dialogs.
+                const bool option = popup == w.mnuSave;
+                QTest::keyClick(popup, option ? Qt::Key_Down : Qt::Key_Escape);
+                QTest::keyClick(popup, option ? Qt::Key_Return : Qt::Key_Escape);
+                EXPECT_FALSE(popup->isVisible());
+                if (popup->isVisible()) // a menu deaf to its keys would hold the test forever
+                    QCoreApplication::exit();
+            },
+            [&, b = button, k = key, m = modifiers] { QTest::keyClick(b, k, m); });
+        EXPECT_EQ(shown, menu) << key;
+    }
+    EXPECT_EQ(Contents(user.filePath("USER.INI")), "[User]\r\nGotoAfterSave=0\r\n")
+        << "chosen twice from the keyboard";
 }
 
 TEST(Form1, TheStatusTextKeepsItsColourUntilToldAndLosesTheMiddleOfALongPath)
@@ -108,44 +139,6 @@ TEST(Form1, TheStatusTextKeepsItsColourUntilToldAndLosesTheMiddleOfALongPath)
     const QString shown = window.StatusBar1->ShownText();
     EXPECT_TRUE(shown.startsWith(head + "/home") && shown.endsWith("квартал'")) << shown;
     EXPECT_EQ(window.StatusBar1->toolTip(), head + path + path + path + "'");
-    window.resize(1000, 600); // a wider panel shows more of the path
-    QCoreApplication::processEvents();
-    EXPECT_GT(window.StatusBar1->ShownText().size(), shown.size());
-}
-
-TEST(Form1, TheSplitButtonsMenusOpenFromTheKeyboardUnderTheirButtons)
-{
-    QTemporaryDir user;
-    Form1 window(ConfigFolders(kConfigFolder, user.path(), true));
-    window.show();
-    window.CommandSaveAs->setEnabled(true);
-    QToolButton *open = window.CommandOpen, *save = window.CommandSaveAs;
-    const Qt::KeyboardModifiers alt = Qt::AltModifier, no = Qt::NoModifier;
-    const std::tuple<QToolButton*, Qt::Key, Qt::KeyboardModifiers, QMenu*> cases[] = {
-        {open, Qt::Key_F4, no, window.mnuOpn},  {open, Qt::Key_Down, alt, window.mnuOpn},
-        {open, Qt::Key_Down, no, nullptr},      {open, Qt::Key_Up, alt, nullptr},
-        {save, Qt::Key_F4, no, window.mnuSave}, {save, Qt::Key_Down, alt, window.mnuSave}};
-    for (const auto& [button, key, modifiers, menu] : cases) {
-        QWidget* shown = nullptr;
-        Answering(
-            [&, b = button](QWidget* popup) {
-                if (!(shown = popup))
-                    return;
-                EXPECT_EQ(popup->pos(),
-                          b->mapToGlobal(QPoint(b->width() - popup->width(), b->height())));
-                // The save menu's one item is the option; the open menu's are dialogs.
-                const bool option = popup == window.mnuSave;
-                QTest::keyClick(popup, option ? Qt::Key_Down : Qt::Key_Escape);
-                QTest::keyClick(popup, option ? Qt::Key_Return : Qt::Key_Escape);
-                EXPECT_FALSE(popup->isVisible());
-                if (popup->isVisible()) // a menu deaf to its keys would hold the test forever
-                    QCoreApplication::exit();
-            },
-            [&, b = button, k = key, m = modifiers] { QTest::keyClick(b, k, m); });
-        EXPECT_EQ(shown, menu) << key;
-    }
-    EXPECT_EQ(Contents(user.filePath("USER.INI")), "[User]\r\nGotoAfterSave=0\r\n")
-        << "chosen twice from the keyboard";
 }
 
 TEST(Form1, ALeftDragOnTheBandOrTheLogoMovesTheWindowUntilTheReleaseAndAClickOnTheLogoOpensAbout)
@@ -197,8 +190,7 @@ TEST(Form1, ALeftDragOnTheBandOrTheLogoMovesTheWindowUntilTheReleaseAndAClickOnT
 
     // The about box names the version, and its own logo moves it.
     FormAbout box;
-    EXPECT_EQ(QStringList({box.windowTitle(), box.LabelW1->text(), box.LabelW4->text()}),
-              QStringList({"О программе", "Версия: 1.0.0", FormAbout::InformationText()}));
+    EXPECT_EQ(box.LabelW1->text(), "Версия: 1.0.0");
     box.move(100, 100);
     box.show();
     QObject* logoDrag = box.AlphaLogo->findChild<WindowDrag*>();
