@@ -12,8 +12,7 @@ Qt::DropAction DropOn(Form1& window, QWidget* target, const QStringList& paths,
     QObject* selection = window.findChild<InputSelection*>();
     QMimeData data;
     for (const QString& path : paths)
-        data.setUrls(
-            data.urls() << (path.startsWith('/') ? QUrl::fromLocalFile(path) : QUrl(path)));
+        data.setUrls(data.urls() << QUrl::fromUserInput(path));
     const QString before = window.TxtFileIn->text();
     QDragEnterEvent enter(QPoint(5, 5), offered, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &enter);
@@ -27,7 +26,7 @@ Qt::DropAction DropOn(Form1& window, QWidget* target, const QStringList& paths,
 
 } // namespace
 
-TEST(InputSelection, ADropOnTheBoxOrTheListTakesTheFirstPathWhenItCanBeReadAsACopyOrALink)
+TEST(InputSelection, ADropOrTheOpenDialogsTakeAPathThatCanBeReadAndTheDialogsSpeakRussian)
 {
     QTemporaryDir root;
     const QString zip = WriteTestFile(root.filePath("PACK.Zip"), "x");
@@ -65,43 +64,33 @@ TEST(InputSelection, ADropOnTheBoxOrTheListTakesTheFirstPathWhenItCanBeReadAsACo
     EXPECT_FALSE(Filtered(selection, window.TxtFileIn, QDragEnterEvent({}, C, &text, {}, {})));
     EXPECT_FALSE(selection->Drop(&text) || selection->Drop(nullptr));
     EXPECT_TRUE(selection->Drop(&file) && window.TxtFileIn->text() == zip);
-}
 
-TEST(InputSelection, TheOpenDialogsStartBesideTheInputShowFilesInRussianAndACancelChangesNothing)
-{
-    QTemporaryDir root;
-    const QString xml = WriteTestFile(root.filePath("a.xml"), QByteArray(1023, 'x'));
-    const QString folder = root.filePath("in");
-    QDir().mkpath(folder);
-    Form1 window(kConfigFolder);
     // The button itself or a menu item, the dialog's title, what is chosen (nothing: cancelled).
     QAction* const* item = window.mnuOpen;
-    const QString file = "Открыть файл", dir = "Открыть папку";
-    const std::tuple<QAction*, QString, QString, QString> cases[] = {{nullptr, file, xml, xml},
-                                                                     {item[1], dir, folder, folder},
-                                                                     {item[0], file, {}, folder},
-                                                                     {item[1], dir, {}, folder},
-                                                                     {item[0], file, xml, xml}};
-    for (const auto& [command, title, chosen, input] : cases) {
-        QString asked;
+    const QString open = "Открыть файл", openFolder = "Открыть папку";
+    const std::tuple<QAction*, QString, QString, QString> commands[] = {
+        {nullptr, open, xml, xml},
+        {item[1], openFolder, folder, folder},
+        {item[0], open, {}, folder},
+        {item[1], openFolder, {}, folder},
+        {item[0], open, xml, xml}};
+    for (const auto& [command, title, chosen, input] : commands) {
         Answering(
-            [&, c = chosen](QWidget* open) {
+            [&, c = chosen, t = title](QWidget* open) {
                 auto* dialog = qobject_cast<QFileDialog*>(open);
-                ASSERT_NE(dialog, nullptr);
-                asked = dialog->windowTitle();
+                ASSERT_TRUE(dialog && dialog->windowTitle() == t);
                 dialog->selectFile(c.isEmpty() ? xml : c);
                 QMetaObject::invokeMethod(dialog, c.isEmpty() ? "reject" : "accept");
             },
             [&, c = command] { c ? c->trigger() : window.CommandOpen->click(); });
-        EXPECT_EQ(asked, title);
         EXPECT_EQ(window.TxtFileIn->text(), input);
     }
     // Where the dialogs start: the input's folder, else the home folder. Neither makes folders.
-    auto* selection = window.findChild<InputSelection*>();
-    for (const auto& [input, start] : {std::pair{QString(), QDir::homePath()},
+    const QString home = QDir::homePath();
+    for (const auto& [input, start] : {std::pair{QString(), home},
                                        {xml, root.path()},
                                        {folder, folder},
-                                       {folder + "/gone/a.xml", QDir::homePath()}}) {
+                                       {folder + "/gone/a.xml", home}}) {
         window.TxtFileIn->setText(input);
         for (const bool folders : {false, true}) {
             const auto dialog = selection->CreateDialog(folders);
@@ -110,8 +99,6 @@ TEST(InputSelection, TheOpenDialogsStartBesideTheInputShowFilesInRussianAndACanc
             EXPECT_TRUE(dialog->testOption(QFileDialog::ReadOnly) &&
                         dialog->testOption(QFileDialog::ShowDirsOnly) == folders &&
                         newFolder->isVisibleTo(dialog.get()) != folders);
-            EXPECT_EQ(dialog->nameFilters().join("|") + dialog->labelText(QFileDialog::FileName),
-                      folders ? "All Files (*)Папка:" : "*.xml; *.zip (*.xml *.zip)File &name:");
         }
     }
 
@@ -120,10 +107,12 @@ TEST(InputSelection, TheOpenDialogsStartBesideTheInputShowFilesInRussianAndACanc
         {"a.xml", {1023, "1023 Б"}},      {"b.xml", {1024, "1,0 КБ"}},
         {"c.xml", {1536, "1,5 КБ"}},      {"d.xml", {1 << 20, "1,0 МБ"}},
         {"e.xml", {3LL << 29, "1,5 ГБ"}}, {"in", {-1, ""}}};
+    QTemporaryDir sized;
+    QDir(sized.path()).mkpath("in");
     for (auto file = files.begin(); file != files.end(); ++file)
         EXPECT_TRUE(file->first < 0 ||
-                    QFile(WriteTestFile(root.filePath(file.key()), "")).resize(file->first));
-    window.TxtFileIn->setText(root.path());
+                    QFile(WriteTestFile(sized.filePath(file.key()), "")).resize(file->first));
+    window.TxtFileIn->setText(sized.path());
     const auto dialog = selection->CreateDialog(false);
     const auto* view = dialog->findChild<QTreeView*>("treeView");
     const QModelIndex top = view->rootIndex();
