@@ -11,8 +11,6 @@ TEST(Form1, StartsWithTheColumnMapsColumnsFollowsTheClientAreaAndOpensItsMenusFr
     const Twips twips(&w);
     const QList<QSize> icons = {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {256, 256}};
     ASSERT_GT(w.Table()->columnCount(), 4);
-    for (int i = 0; i < w.Table()->columnCount(); ++i)
-        EXPECT_EQ(w.ListHeader->sectionSize(i), w.ListHeader->sectionSizeHint(i)) << i;
     const QPalette grid = w.Grid1->palette();
     // What the user meets before reading anything, a few traits of the window per entry.
     const bool traits[] = {
@@ -25,7 +23,6 @@ TEST(Form1, StartsWithTheColumnMapsColumnsFollowsTheClientAreaAndOpensItsMenusFr
             w.OptionsBtn->geometry() == twips.Rect(36, 36, 720, 492),
         w.Grid1->rowCount() == w.Table()->columnCount() &&
             w.Grid1->columnWidth(0) == twips.ToPixels(2000),
-        qAbs(w.DTPicker1->dateTime().secsTo(QDateTime::currentDateTime())) < 60,
         w.TxtFileIn->isReadOnly() && !w.CommandSaveAs->isEnabled() && !w.Grid1->isEnabled(),
         !w.Shape1->isVisibleTo(&w) && w.mnuOpn->defaultAction() == w.mnuOpen[0],
         w.CommandSaveAs->popupMode() == QToolButton::MenuButtonPopup,
