@@ -2,20 +2,13 @@
 #include "OptionsDlg.h"
 #include "WindowTestSupport.h"
 
-namespace {
-
-class OptionsDlgTest : public ::testing::Test {
-protected:
-    QString Stored(const char* key) const { return settings.ReadVal(1, key, "<none>").toString(); }
-
-    QTemporaryDir dir;
-    INIStorage settings{dir.path()};
-};
-
-} // namespace
-
-TEST_F(OptionsDlgTest, DigitsOnlyAWrongInnMarkedButStoredAndTheBalanceAnAmountOrNothing)
+TEST(OptionsDlg, DigitsOnlyAWrongInnMarkedButStoredAndTheBalanceAnAmountOrNothing)
 {
+    QTemporaryDir dir;
+    INIStorage settings(dir.path());
+    const auto Stored = [&](const char* key) {
+        return settings.ReadVal(1, key, "<none>").toString();
+    };
     OptionsDlg dialog(settings);
     dialog.show();
     QTest::keyClicks(dialog.txtACC, "4070281043800001234512345");
