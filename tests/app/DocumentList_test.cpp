@@ -12,9 +12,10 @@ const QString kLongName = "альфа, общество с ограниченн�
 struct ListedWindow {
     ListedWindow()
     {
-        WriteTestFile(root.filePath("a.xml"), Document("10", "2024-02-01", "1000", "Бета", "10"));
-        WriteTestFile(root.filePath("b.xml"), Document("9", "2024-01-15", "20.5", kLongName, "9"));
-        WriteTestFile(root.filePath("c.xml"), Document("100", "2023-12-31", "300"));
+        WriteTestFile(root.filePath("a.xml"), Document({"10", "2024-02-01", "1000", "Бета", "10"}));
+        WriteTestFile(root.filePath("b.xml"),
+                      Document({"9", "2024-01-15", "20.5", kLongName, "9"}));
+        WriteTestFile(root.filePath("c.xml"), Document({"100", "2023-12-31", "300"}));
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
         ReadNow(window, root.path());

@@ -5,7 +5,7 @@ TEST(ReadController, TheTimerReadsTheBoxPathWithProgressAndReadsAPathArrivingMea
     QTemporaryDir first, second;
     for (int i = 0; i < 1002; ++i)
         WriteTestFile((i < 1000 ? first : second).filePath(QString("d%1.xml").arg(i)),
-                      Document(QString::number(i), "2024-03-05", "10.00"));
+                      Document({QString::number(i), "2024-03-05", "10.00"}));
     Form1 window(kConfigFolder);
     window.show();
     auto* reader = window.findChild<ReadController*>();
@@ -43,6 +43,6 @@ TEST(ReadController, TheTimerReadsTheBoxPathWithProgressAndReadsAPathArrivingMea
     window.CommandSaveAs->setEnabled(false);
     window.TxtFileIn->setText("/nonexistent/x.xml");
     EXPECT_TRUE(!window.ReadTimer->isActive() && window.CommandSaveAs->isEnabled());
-    ReadNow(window, WriteTestFile(first.filePath("a.txt"), Document("1", "", "1")));
+    ReadNow(window, WriteTestFile(first.filePath("a.txt"), Document({"1", "", "1"})));
     EXPECT_FALSE(window.CommandSaveAs->isEnabled() || window.ReadTimer->isActive());
 }
