@@ -29,7 +29,8 @@ TEST(Form1, StartsWithTheColumnMapsColumnsFollowsTheClientAreaAndOpensItsMenusFr
         w.ListHeader->CheckState(0) == Qt::Unchecked && w.ListHeader->sectionsMovable(),
         w.List->selectionMode() == QAbstractItemView::ExtendedSelection,
         !w.ListHeader->stretchLastSection() && w.Grid1->horizontalHeader()->stretchLastSection(),
-        w.Grid1->editTriggers() == QAbstractItemView::NoEditTriggers,
+        w.Grid1->editTriggers() == QAbstractItemView::NoEditTriggers &&
+            !w.Grid1->tabKeyNavigation(),
         grid.color(QPalette::Inactive, QPalette::Highlight) == QColor(213, 225, 242),
     };
     for (size_t i = 0; i < std::size(traits); ++i)
