@@ -48,55 +48,7 @@ struct ListedWindow {
 
 } // namespace
 
-TEST(DocumentList, TheTopRowChoosesHowAColumnSortsAscendingAndTheHeaderBoxChecksEveryRow)
-{
-    ListedWindow list;
-    CheckableHeader* header = list.window.ListHeader;
-    const std::pair<Column, QStringList> clicks[] = {
-        {Number, {"9", "10", "100"}}, // numbers, not texts
-        {Number, {"9", "10", "100"}}, // a second click does not turn the order round
-        {Amount, {"9", "100", "10"}}, // amounts in the currency form are numbers
-        {Date, {"100", "9", "10"}},   // dates, not texts or numbers
-        {Inn, {"100", "10", "9"}},    // the top row's INN is empty: texts
-        {Payer, {"100", "9", "10"}},  // texts without regard to case
-    };
-    for (const auto& [column, order] : clicks) {
-        list.ClickHeader(column);
-        EXPECT_EQ(list.Rows(), order) << column;
-        // The arrow takes room of its own: the caption stays whole. Odd rows from the top shade.
-        EXPECT_TRUE(header->isSortIndicatorShown() && header->sortIndicatorSection() == column &&
-                    header->sortIndicatorOrder() == Qt::AscendingOrder &&
-                    header->sectionSize(column) >= header->sectionSizeHint(column));
-        const QAbstractItemModel* rows = list.window.List->model();
-        EXPECT_TRUE(rows->index(0, Payer).data(Qt::BackgroundRole) ==
-                        QBrush(QColor(238, 238, 238)) &&
-                    !rows->index(1, Payer).data(Qt::BackgroundRole).isValid() &&
-                    rows->index(2, Payer).data(Qt::BackgroundRole).isValid());
-    }
-    // The header's box, the rest of its first section: where the click lands, with which button.
-    list.window.Table()->setData(list.window.Table()->index(1, 0), 0, Qt::CheckStateRole);
-    const int box = header->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
-                    2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);
-    const Qt::MouseButton L = Qt::LeftButton;
-    const std::tuple<int, Qt::MouseButton, int, Column> boxClicks[] = {
-        {4, L, 0, Payer},
-        {box - 1, L, 2, Payer},
-        {4, Qt::RightButton, 2, Payer},
-        {box, L, 2, Number}};
-    for (const auto& [x, button, state, sorted] : boxClicks) {
-        list.ClickHeader(Number, x, button);
-        EXPECT_TRUE(header->CheckState(0) == state && header->sortIndicatorSection() == sorted)
-            << x;
-        EXPECT_EQ(list.Rows(Qt::CheckStateRole), QStringList(3, QString::number(state))) << x;
-    }
-    // A click on an emptied table leaves the arrow where the last sort put it.
-    QDir(list.root.path()).mkpath("empty");
-    ReadNow(list.window, list.root.filePath("empty"));
-    list.ClickHeader(Date);
-    EXPECT_TRUE(header->isSortIndicatorShown() && header->sortIndicatorSection() == Number);
-}
-
-TEST(DocumentList, SpaceChecksTheCurrentRowAndTheGridShowsTheCurrentRowOfTheSelection)
+TEST(DocumentList, SpaceAndTheHeaderBoxCheckRowsTheGridShowsTheCurrentRowAndTheTopRowPicksTheSort)
 {
     ListedWindow list;
     QTreeView* view = list.window.List;
@@ -141,4 +93,44 @@ TEST(DocumentList, SpaceChecksTheCurrentRowAndTheGridShowsTheCurrentRowOfTheSele
     EXPECT_EQ(QStringList({list.Grid(Amount, 0), list.Grid(Amount), list.Grid(Payer)}),
               QStringList({"Сумма", "20,50\u00A0₽", kLongName}));
     EXPECT_GT(list.window.Grid1->rowHeight(Payer), list.window.Grid1->rowHeight(Amount)) << "wraps";
+
+    // The top row of a column chooses how it sorts, always ascending.
+
+    CheckableHeader* header = list.window.ListHeader;
+    const std::pair<Column, QStringList> clicks[] = {
+        {Number, {"9", "10", "100"}}, // numbers, not texts
+        {Number, {"9", "10", "100"}}, // a second click does not turn the order round
+        {Amount, {"9", "100", "10"}}, // amounts in the currency form are numbers
+        {Date, {"100", "9", "10"}},   // dates, not texts or numbers
+        {Payer, {"100", "9", "10"}},  // texts without regard to case
+    };
+    for (const auto& [column, order] : clicks) {
+        list.ClickHeader(column);
+        EXPECT_EQ(list.Rows(), order) << column;
+        // The arrow takes room of its own: the caption stays whole. Odd rows from the top shade.
+        EXPECT_TRUE(header->isSortIndicatorShown() && header->sortIndicatorSection() == column &&
+                    header->sortIndicatorOrder() == Qt::AscendingOrder &&
+                    header->sectionSize(column) >= header->sectionSizeHint(column));
+        const QAbstractItemModel* rows = list.window.List->model();
+        EXPECT_TRUE(rows->index(0, Payer).data(Qt::BackgroundRole) ==
+                        QBrush(QColor(238, 238, 238)) &&
+                    !rows->index(1, Payer).data(Qt::BackgroundRole).isValid() &&
+                    rows->index(2, Payer).data(Qt::BackgroundRole).isValid());
+    }
+    // The header's box, the rest of its first section: where the click lands, with which button.
+    list.window.Table()->setData(list.window.Table()->index(1, 0), 0, Qt::CheckStateRole);
+    const int box = header->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                    2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);
+    const Qt::MouseButton L = Qt::LeftButton;
+    const std::tuple<int, Qt::MouseButton, int, Column> boxClicks[] = {
+        {4, L, 0, Payer},
+        {box - 1, L, 2, Payer},
+        {4, Qt::RightButton, 2, Payer},
+        {box, L, 2, Number}};
+    for (const auto& [x, button, state, sorted] : boxClicks) {
+        list.ClickHeader(Number, x, button);
+        EXPECT_TRUE(header->CheckState(0) == state && header->sortIndicatorSection() == sorted)
+            << x;
+        EXPECT_EQ(list.Rows(Qt::CheckStateRole), QStringList(3, QString::number(state))) << x;
+    }
 }
