@@ -97,13 +97,13 @@ TEST(DocumentList, SpaceAndTheHeaderBoxCheckRowsTheGridShowsTheCurrentRowAndTheT
     // The top row of a column chooses how it sorts, always ascending.
 
     CheckableHeader* header = list.window.ListHeader;
-    const std::pair<Column, QStringList> clicks[] = {
-        {Number, {"9", "10", "100"}}, // numbers, not texts
-        {Number, {"9", "10", "100"}}, // a second click does not turn the order round
-        {Amount, {"9", "100", "10"}}, // amounts in the currency form are numbers
-        {Date, {"100", "9", "10"}},   // dates, not texts or numbers
-        {Payer, {"100", "9", "10"}},  // texts without regard to case
-    };
+    // Numbers, not texts, and a second click does not turn the order round; amounts in the
+    // currency form are numbers; dates are dates; texts go without regard to case.
+    const std::pair<Column, QStringList> clicks[] = {{Number, {"9", "10", "100"}},
+                                                     {Number, {"9", "10", "100"}},
+                                                     {Amount, {"9", "100", "10"}},
+                                                     {Date, {"100", "9", "10"}},
+                                                     {Payer, {"100", "9", "10"}}};
     for (const auto& [column, order] : clicks) {
         list.ClickHeader(column);
         EXPECT_EQ(list.Rows(), order) << column;
@@ -121,12 +121,9 @@ TEST(DocumentList, SpaceAndTheHeaderBoxCheckRowsTheGridShowsTheCurrentRowAndTheT
     list.window.Table()->setData(list.window.Table()->index(1, 0), 0, Qt::CheckStateRole);
     const int box = header->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
                     2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);
-    const Qt::MouseButton L = Qt::LeftButton;
+    const Qt::MouseButton L = Qt::LeftButton, R = Qt::RightButton;
     const std::tuple<int, Qt::MouseButton, int, Column> boxClicks[] = {
-        {4, L, 0, Payer},
-        {box - 1, L, 2, Payer},
-        {4, Qt::RightButton, 2, Payer},
-        {box, L, 2, Number}};
+        {4, L, 0, Payer}, {box - 1, L, 2, Payer}, {4, R, 2, Payer}, {box, L, 2, Number}};
     for (const auto& [x, button, state, sorted] : boxClicks) {
         list.ClickHeader(Number, x, button);
         EXPECT_TRUE(header->CheckState(0) == state && header->sortIndicatorSection() == sorted)

@@ -27,22 +27,17 @@ TEST(OptionsDlg, DigitsOnlyAWrongInnMarkedButStoredAndTheBalanceAnAmountOrNothin
         dialog.txtINN->setCursorPosition(cursor);
         QApplication::clipboard()->setText(pasted);
         dialog.txtINN->paste();
-        EXPECT_TRUE(dialog.txtINN->text() == after &&
-                    dialog.txtINN->cursorPosition() == cursorAfter)
-            << pasted;
+        EXPECT_EQ(dialog.txtINN->text() + "|" + QString::number(dialog.txtINN->cursorPosition()),
+                  after + "|" + QString::number(cursorAfter));
     }
     const QString length = OptionsDlg::InnLengthText(), digits = OptionsDlg::WrongInnText();
-    // The number, whether the box has lost the focus since, the tool tip (none: not marked).
+    // The number, whether the box has lost the focus since (not: still being typed), the tool
+    // tip (none: not marked).
     const std::tuple<QString, bool, QString> cases[] = {
-        {"770123456", false, {}}, // still being typed
-        {"770123456", true, length},
-        {"77012345601", true, length},
-        {"7701234561", true, digits},
-        {"7701234560", true, {}},
-        {"500100732258", true, digits},
-        {"500100732259", true, {}},
-        {"", true, {}},
-    };
+        {"770123456", false, {}},      {"770123456", true, length},
+        {"77012345601", true, length}, {"7701234561", true, digits},
+        {"7701234560", true, {}},      {"500100732258", true, digits},
+        {"500100732259", true, {}},    {"", true, {}}};
     for (const auto& [inn, left, tip] : cases) {
         dialog.txtINN->setText(inn);
         QFocusEvent out(QEvent::FocusOut);
