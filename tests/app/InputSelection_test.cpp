@@ -66,14 +66,13 @@ TEST(InputSelection, ADropOrTheOpenDialogsTakeAPathThatCanBeReadAndTheDialogsSpe
     EXPECT_TRUE(selection->Drop(&file) && window.TxtFileIn->text() == zip);
 
     // The button itself or a menu item, the dialog's title, what is chosen (nothing: cancelled).
-    QAction* const* item = window.mnuOpen;
-    const QString open = "Открыть файл", openFolder = "Открыть папку";
+    QAction *file0 = window.mnuOpen[0], *folder1 = window.mnuOpen[1];
+    const QString open = "Открыть файл", dir = "Открыть папку";
     const std::tuple<QAction*, QString, QString, QString> commands[] = {
         {nullptr, open, xml, xml},
-        {item[1], openFolder, folder, folder},
-        {item[0], open, {}, folder},
-        {item[1], openFolder, {}, folder},
-        {item[0], open, xml, xml}};
+        {folder1, dir, folder, folder},
+        {file0, open, {}, folder},
+        {folder1, dir, {}, folder}};
     for (const auto& [command, title, chosen, input] : commands) {
         Answering(
             [&, c = chosen, t = title](QWidget* open) {
@@ -87,19 +86,18 @@ TEST(InputSelection, ADropOrTheOpenDialogsTakeAPathThatCanBeReadAndTheDialogsSpe
     }
     // Where the dialogs start: the input's folder, else the home folder. Neither makes folders.
     const QString home = QDir::homePath();
-    for (const auto& [input, start] : {std::pair{QString(), home},
-                                       {xml, root.path()},
-                                       {folder, folder},
-                                       {folder + "/gone/a.xml", home}}) {
+    const std::tuple<QString, bool, QString> starts[] = {{QString(), false, home},
+                                                         {xml, true, root.path()},
+                                                         {folder, false, folder},
+                                                         {folder + "/gone/a.xml", true, home}};
+    for (const auto& [input, folders, start] : starts) {
         window.TxtFileIn->setText(input);
-        for (const bool folders : {false, true}) {
-            const auto dialog = selection->CreateDialog(folders);
-            const auto* newFolder = dialog->findChild<QWidget*>("newFolderButton");
-            EXPECT_EQ(dialog->directory().absolutePath(), QDir(start).absolutePath()) << input;
-            EXPECT_TRUE(dialog->testOption(QFileDialog::ReadOnly) &&
-                        dialog->testOption(QFileDialog::ShowDirsOnly) == folders &&
-                        newFolder->isVisibleTo(dialog.get()) != folders);
-        }
+        const auto dialog = selection->CreateDialog(folders);
+        const auto* newFolder = dialog->findChild<QWidget*>("newFolderButton");
+        EXPECT_EQ(dialog->directory().absolutePath(), QDir(start).absolutePath()) << input;
+        EXPECT_TRUE(dialog->testOption(QFileDialog::ReadOnly) &&
+                    dialog->testOption(QFileDialog::ShowDirsOnly) == folders &&
+                    newFolder->isVisibleTo(dialog.get()) != folders);
     }
 
     // Sizes, kinds and dates in Russian, whatever the system's language.
