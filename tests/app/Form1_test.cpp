@@ -4,7 +4,7 @@
 #include "WindowDrag.h"
 #include "WindowTestSupport.h"
 
-TEST(Form1, StartsSetUpFollowsTheClientAreaOpensItsMenusFromTheKeyboardAndFitsTheStatusText)
+TEST(Form1, StartsSetUpFollowsItsSizeOpensMenusFromTheKeyboardFitsTheStatusAndMovesByTheBand)
 {
     Form1 w(kConfigFolder);
     const Twips twips(&w);
@@ -114,19 +114,16 @@ TEST(Form1, StartsSetUpFollowsTheClientAreaOpensItsMenusFromTheKeyboardAndFitsTh
     const QString shown = w.StatusBar1->ShownText();
     EXPECT_TRUE(shown.startsWith(head + "/home") && shown.endsWith("квартал'")) << shown;
     EXPECT_EQ(w.StatusBar1->toolTip(), head + path + path + path + "'");
-}
 
-TEST(Form1, ALeftDragOnTheBandOrTheLogoMovesTheWindowUntilTheReleaseAndAClickOnTheLogoOpensAbout)
-{
-    Form1 window(kConfigFolder);
-    window.move(50, 50);
-    window.show();
-    QWidget* band = window.centralWidget();
+    // A left drag on the band above the input box or on the logo moves the window until the
+    // release; a click on the logo opens the about box.
+    w.move(50, 50);
+    QWidget* band = w.centralWidget();
     auto* drag = band->findChild<WindowDrag*>();
-    const QPoint start = window.pos();
+    const QPoint start = w.pos();
     const QPoint screen = band->mapToGlobal(QPoint(0, 0)); // where the band began on the screen
-    const int top = window.TxtFileIn->y();
-    const QPoint in(20, top / 2), logo = window.AlphaLogo->geometry().center(), far(40, 25);
+    const int top = w.TxtFileIn->y();
+    const QPoint in(20, top / 2), logo = w.AlphaLogo->geometry().center(), far(40, 25);
     const QPoint near(QApplication::startDragDistance(), 0);
     const Qt::MouseButton L = Qt::LeftButton, R = Qt::RightButton, N = Qt::NoButton;
     const QEvent::Type press = QEvent::MouseButtonPress, move = QEvent::MouseMove,
@@ -157,11 +154,11 @@ TEST(Form1, ALeftDragOnTheBandOrTheLogoMovesTheWindowUntilTheReleaseAndAClickOnT
             [&, t = type, b = button, h = held, p = at] {
                 took = Filtered(drag, band, QMouseEvent(t, p, screen + p, b, h, Qt::NoModifier));
             });
-        EXPECT_TRUE(took == taken && window.pos() == start + moved && opened == about)
+        EXPECT_TRUE(took == taken && w.pos() == start + moved && opened == about)
             << type << " at " << at.x() << "," << at.y();
     }
-    EXPECT_FALSE(Filtered(drag, window.List, QMouseEvent(press, in, in, L, L, {})));
-    EXPECT_EQ(window.AlphaLogo->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_FALSE(Filtered(drag, w.List, QMouseEvent(press, in, in, L, L, {})));
+    EXPECT_EQ(w.AlphaLogo->cursor().shape(), Qt::PointingHandCursor);
 
     EXPECT_EQ(FormAbout().LabelW1->text(), "Версия: 1.0.0");
 }
