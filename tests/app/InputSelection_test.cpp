@@ -1,31 +1,6 @@
 #include "InputSelection.h"
 #include "WindowTestSupport.h"
 
-namespace {
-
-// Drags paths (or other urls) over the target and drops them there, the source offering some
-// actions; returns the action the drop took, IgnoreAction when refused. Every step of a drag of
-// files is the selection's, and the box keeps its text until the drop.
-Qt::DropAction DropOn(Form1& window, QWidget* target, const QStringList& paths,
-                      Qt::DropActions offered)
-{
-    QObject* selection = window.findChild<InputSelection*>();
-    QMimeData data;
-    for (const QString& path : paths)
-        data.setUrls(data.urls() << QUrl::fromUserInput(path));
-    const QString before = window.TxtFileIn->text();
-    QDragEnterEvent enter(QPoint(5, 5), offered, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &enter);
-    QDragMoveEvent move(QPoint(5, 5), offered, &data, Qt::LeftButton, Qt::NoModifier);
-    EXPECT_TRUE(selection->eventFilter(target, &move) && window.TxtFileIn->text() == before);
-    QDropEvent drop(QPointF(5, 5), offered, &data, Qt::LeftButton, Qt::NoModifier);
-    EXPECT_TRUE(selection->eventFilter(target, &drop));
-    EXPECT_TRUE(enter.isAccepted() == drop.isAccepted() && move.isAccepted() == drop.isAccepted());
-    return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
-}
-
-} // namespace
-
 TEST(InputSelection, ADropOrTheOpenDialogsTakeAPathThatCanBeReadAndTheDialogsSpeakRussian)
 {
     QTemporaryDir root;
@@ -47,12 +22,32 @@ TEST(InputSelection, ADropOrTheOpenDialogsTakeAPathThatCanBeReadAndTheDialogsSpe
         {{txt}, C, old, I},       {{txt, zip}, C, old, I},
         {{none}, C, old, I},      {{web}, C, old, I}};
     Form1 window(kConfigFolder);
+    // Drags paths (or other urls) over the target and drops them there, the source offering some
+    // actions; gives the action the drop took, IgnoreAction when refused. Every step of a drag of
+    // files is the selection's, and the box keeps its text until the drop.
+    auto* selection = window.findChild<InputSelection*>();
+    QObject* filter = selection;
+    const auto dropOn = [&](QWidget* target, const QStringList& paths, Qt::DropActions offered) {
+        QMimeData data;
+        for (const QString& path : paths)
+            data.setUrls(data.urls() << QUrl::fromUserInput(path));
+        const QString before = window.TxtFileIn->text();
+        QDragEnterEvent enter(QPoint(5, 5), offered, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        QDragMoveEvent move(QPoint(5, 5), offered, &data, Qt::LeftButton, Qt::NoModifier);
+        EXPECT_TRUE(filter->eventFilter(target, &move) && window.TxtFileIn->text() == before);
+        QDropEvent drop(QPointF(5, 5), offered, &data, Qt::LeftButton, Qt::NoModifier);
+        EXPECT_TRUE(filter->eventFilter(target, &drop));
+        EXPECT_TRUE(enter.isAccepted() == drop.isAccepted() &&
+                    move.isAccepted() == drop.isAccepted());
+        return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
+    };
     EXPECT_TRUE(window.TxtFileIn->acceptDrops() && window.List->acceptDrops() &&
                 window.List->viewport()->acceptDrops());
     for (QWidget* target : {static_cast<QWidget*>(window.TxtFileIn), window.List->viewport()}) {
         for (const auto& [paths, offered, result, taken] : cases) {
             window.TxtFileIn->setText(old);
-            EXPECT_EQ(DropOn(window, target, paths, offered), taken) << paths.first();
+            EXPECT_EQ(dropOn(target, paths, offered), taken) << paths.first();
             EXPECT_EQ(window.TxtFileIn->text(), result) << paths.first();
         }
     }
@@ -60,7 +55,6 @@ TEST(InputSelection, ADropOrTheOpenDialogsTakeAPathThatCanBeReadAndTheDialogsSpe
     QMimeData text, file;
     text.setText(xml);
     file.setUrls({QUrl::fromLocalFile(zip)});
-    auto* selection = window.findChild<InputSelection*>();
     EXPECT_FALSE(Filtered(selection, window.TxtFileIn, QDragEnterEvent({}, C, &text, {}, {})));
     EXPECT_FALSE(selection->Drop(&text) || selection->Drop(nullptr));
     EXPECT_TRUE(selection->Drop(&file) && window.TxtFileIn->text() == zip);
