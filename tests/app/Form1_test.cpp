@@ -9,8 +9,6 @@ TEST(Form1, StartsSetUpFollowsItsSizeOpensMenusFromTheKeyboardFitsTheStatusAndMo
     Form1 w(kConfigFolder);
     const Twips twips(&w);
     const QList<QSize> icons = {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {256, 256}};
-    ASSERT_GT(w.Table()->columnCount(), 4);
-    const QPalette grid = w.Grid1->palette();
     // What the user meets before reading anything, a few traits of the window per entry.
     const bool traits[] = {
         w.windowTitle() == "XML-Выписка 1.0.0" && w.StatusBar1->Text() == "Готов к работе ...",
@@ -30,7 +28,10 @@ TEST(Form1, StartsSetUpFollowsItsSizeOpensMenusFromTheKeyboardFitsTheStatusAndMo
         !w.ListHeader->stretchLastSection() && w.Grid1->horizontalHeader()->stretchLastSection(),
         w.Grid1->editTriggers() == QAbstractItemView::NoEditTriggers &&
             !w.Grid1->tabKeyNavigation(),
-        grid.color(QPalette::Inactive, QPalette::Highlight) == QColor(213, 225, 242),
+        w.Grid1->palette().color(QPalette::Inactive, QPalette::Highlight) == QColor(213, 225, 242),
+        // The list's check box has room of its own beside the caption.
+        w.ListHeader->sectionSizeHint(0) - w.ListHeader->fontMetrics().horizontalAdvance("Номер") >=
+            w.style()->pixelMetric(QStyle::PM_IndicatorWidth) + 2,
     };
     for (size_t i = 0; i < std::size(traits); ++i)
         EXPECT_TRUE(traits[i]) << "trait " << i;
@@ -120,8 +121,7 @@ TEST(Form1, StartsSetUpFollowsItsSizeOpensMenusFromTheKeyboardFitsTheStatusAndMo
     w.move(50, 50);
     QWidget* band = w.centralWidget();
     auto* drag = band->findChild<WindowDrag*>();
-    const QPoint start = w.pos();
-    const QPoint screen = band->mapToGlobal(QPoint(0, 0)); // where the band began on the screen
+    const QPoint start = w.pos(), screen = band->mapToGlobal(QPoint(0, 0)); // the band's origin
     const int top = w.TxtFileIn->y();
     const QPoint in(20, top / 2), logo = w.AlphaLogo->geometry().center(), far(40, 25);
     const QPoint near(QApplication::startDragDistance(), 0);

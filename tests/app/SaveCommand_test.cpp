@@ -19,8 +19,7 @@ TEST(SaveCommand, SavesTheCheckedRowsInTheListsOrderThroughTheChosenTypeBesideTh
     window.Table()->setData(window.Table()->index(3, 0), Qt::Unchecked, Qt::CheckStateRole);
     const QString statement = kConfigFolder + "/Выписка для бухгалтерии.txt.tpl";
 
-    const TemplateList templates(kConfigFolder);
-    const std::unique_ptr<QFileDialog> dialog = window.Saver()->CreateDialog(templates);
+    const auto dialog = window.Saver()->CreateDialog(TemplateList(kConfigFolder));
     const QString txt = "Выписка для бухгалтерии (*.txt)";
     EXPECT_EQ(dialog->nameFilters() << dialog->selectedNameFilter() << dialog->defaultSuffix()
                                     << dialog->selectedFiles(),
