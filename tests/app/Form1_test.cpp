@@ -116,8 +116,6 @@ TEST(Form1, StartsSetUpFollowsItsSizeOpensMenusFromTheKeyboardFitsTheStatusAndMo
     EXPECT_TRUE(shown.startsWith(head + "/home") && shown.endsWith("квартал'")) << shown;
     EXPECT_EQ(w.StatusBar1->toolTip(), head + path + path + path + "'");
 
-    // A left drag on the band above the input box or on the logo moves the window until the
-    // release; a click on the logo opens the about box.
     w.move(50, 50);
     QWidget* band = w.centralWidget();
     auto* drag = band->findChild<WindowDrag*>();
@@ -128,9 +126,9 @@ TEST(Form1, StartsSetUpFollowsItsSizeOpensMenusFromTheKeyboardFitsTheStatusAndMo
     const Qt::MouseButton L = Qt::LeftButton, R = Qt::RightButton, N = Qt::NoButton;
     const QEvent::Type press = QEvent::MouseButtonPress, move = QEvent::MouseMove,
                        release = QEvent::MouseButtonRelease;
-    // An event, its button, the buttons held, where; whether the drag takes it, where the window
-    // is then from where it started, whether the about box opens. A shaky click moves nothing,
-    // a release ends the move, also one the band did not see; a click on the band opens nothing.
+    // A left drag on the band or the logo moves the window until any release; a click on the logo
+    // opens the about box. An event, its button, the buttons held, where; whether the drag takes
+    // it, where the window is then from where it started, whether the about box opens.
     const std::tuple<QEvent::Type, Qt::MouseButton, Qt::MouseButtons, QPoint, bool, QPoint, bool>
         steps[] = {{press, L, L, in, 1, {}, 0},          {move, N, L, in + QPoint(2, 1), 1, {}, 0},
                    {move, N, L, in + near, 1, near, 0},  {move, N, L, in + far, 1, far, 0},
@@ -159,6 +157,4 @@ TEST(Form1, StartsSetUpFollowsItsSizeOpensMenusFromTheKeyboardFitsTheStatusAndMo
     }
     EXPECT_FALSE(Filtered(drag, w.List, QMouseEvent(press, in, in, L, L, {})));
     EXPECT_EQ(w.AlphaLogo->cursor().shape(), Qt::PointingHandCursor);
-
-    EXPECT_EQ(FormAbout().LabelW1->text(), "Версия: 1.0.0");
 }

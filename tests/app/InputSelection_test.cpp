@@ -22,9 +22,8 @@ TEST(InputSelection, ADropOrTheOpenDialogsTakeAPathThatCanBeReadAndTheDialogsSpe
         {{txt}, C, old, I},       {{txt, zip}, C, old, I},
         {{none}, C, old, I},      {{web}, C, old, I}};
     Form1 window(kConfigFolder);
-    // Drags paths (or other urls) over the target and drops them there, the source offering some
-    // actions; gives the action the drop took, IgnoreAction when refused. Every step of a drag of
-    // files is the selection's, and the box keeps its text until the drop.
+    // Drags urls over the target and drops them, the source offering some actions: gives the
+    // action taken. Every step is the selection's, and the box keeps its text until the drop.
     auto* selection = window.findChild<InputSelection*>();
     QObject* filter = selection;
     const auto dropOn = [&](QWidget* target, const QStringList& paths, Qt::DropActions offered) {

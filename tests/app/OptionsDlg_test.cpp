@@ -30,8 +30,7 @@ TEST(OptionsDlg, DigitsOnlyAWrongInnMarkedButStoredAndTheBalanceAnAmountOrNothin
                   after + "|" + QString::number(cursorAfter));
     }
     const QString length = OptionsDlg::InnLengthText(), digits = OptionsDlg::WrongInnText();
-    // The number, whether the box has lost the focus since (not: still being typed), the tool
-    // tip (none: not marked).
+    // The number, whether the box has lost the focus since, the tool tip (none: not marked).
     const std::tuple<QString, bool, QString> cases[] = {
         {"770123456", false, {}},      {"770123456", true, length},
         {"77012345601", true, length}, {"7701234561", true, digits},
@@ -54,8 +53,7 @@ TEST(OptionsDlg, DigitsOnlyAWrongInnMarkedButStoredAndTheBalanceAnAmountOrNothin
     EXPECT_EQ(OptionsDlg(settings).txtINN->toolTip(), length)
         << "a stored number is judged at once";
 
-    // The opening balance: what is typed, what the box takes, what Ok stores (refused: nothing,
-    // and the dialog stays open).
+    // The balance typed, what the box takes, what Ok stores (refused: nothing, the dialog stays).
     const std::tuple<QString, QString, QString> balances[] = {{"1 234,5", "1 234,5", "1234.50"},
                                                               {"-250.05", "-250.05", "-250.05"},
                                                               {"12,345", "12,34", "12.34"},

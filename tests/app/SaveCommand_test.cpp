@@ -53,8 +53,7 @@ TEST(SaveCommand, SavesTheCheckedRowsInTheListsOrderThroughTheChosenTypeBesideTh
     // The day the picker shows, without its time; the saved file shown while the option is on.
     window.show();
     window.DTPicker1->setDateTime(QDateTime(QDate(2024, 3, 5), QTime(9, 7)));
-    EXPECT_TRUE(window.Saver()->SaveTo(out, statement));
-    EXPECT_EQ(window.StatusBar1->Color(), 0x8000);
+    EXPECT_TRUE(window.Saver()->SaveTo(out, statement) && window.StatusBar1->Color() == 0x8000);
     const QString text = AnsiCodec::Decode(Contents(out));
     EXPECT_TRUE(text.contains("ДатаСоздания=05.03.2024\r\nВремяСоздания=00:00:00\r\n"));
     EXPECT_EQ(text.count("СекцияДокумент="), window.Table()->rowCount() - 1);
