@@ -25,9 +25,7 @@ TEST(DocumentList, SpaceAndTheHeaderBoxCheckRowsTheGridShowsTheCurrentRowAndTheT
     QTreeView* view = window.List;
     CheckableHeader* header = window.ListHeader;
     const auto rows = [&](int role) { return ColumnTexts(view->model(), Number, role); };
-    const auto grid = [&](int row, int column = 1) {
-        return window.Grid1->item(row, column)->text();
-    };
+    const auto grid = [&](int row, int col = 1) { return window.Grid1->item(row, col)->text(); };
     const auto clickRow = [&](int row, Qt::KeyboardModifiers modifiers = {}) {
         const QRect rect = view->visualRect(view->model()->index(row, Payer));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, rect.center());

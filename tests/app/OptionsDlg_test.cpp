@@ -6,9 +6,7 @@ TEST(OptionsDlg, DigitsOnlyAWrongInnMarkedButStoredAndTheBalanceAnAmountOrNothin
 {
     QTemporaryDir dir;
     INIStorage settings(dir.path());
-    const auto Stored = [&](const char* key) {
-        return settings.ReadVal(1, key, "<none>").toString();
-    };
+    const auto Stored = [&](const char* k) { return settings.ReadVal(1, k, "<none>").toString(); };
     OptionsDlg dialog(settings);
     dialog.show();
     QTest::keyClicks(dialog.txtACC, "4070281043800001234512345");
