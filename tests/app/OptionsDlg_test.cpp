@@ -8,6 +8,7 @@ TEST(OptionsDlg, DigitsOnlyAWrongInnMarkedButStoredAndTheBalanceAnAmountOrNothin
     INIStorage settings(dir.path());
     const auto Stored = [&](const char* k) { return settings.ReadVal(1, k, "<none>").toString(); };
     OptionsDlg dialog(settings);
+    EXPECT_FALSE(dialog.CommandButtonW3->isEnabled()) << "nothing to apply before an edit";
     dialog.show();
     QTest::keyClicks(dialog.txtACC, "4070281043800001234512345");
     EXPECT_EQ(dialog.txtACC->text(), "40702810438000012345");
