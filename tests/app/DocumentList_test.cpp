@@ -1,8 +1,6 @@
 #include "DocumentListController.h"
 #include "WindowTestSupport.h"
 
-#include <QKeyEvent>
-
 namespace {
 
 enum Column { Number = 0, Date = 1, Amount = 2, Payer = 3, Inn = 4 };
@@ -10,162 +8,102 @@ enum Column { Number = 0, Date = 1, Amount = 2, Payer = 3, Inn = 4 };
 const QString kLongName = "альфа, общество с ограниченной ответственностью «Наименование, которое "
                           "не помещается в одну строку сетки реквизитов и переносится на вторую»";
 
-// Three documents read into a shown window, in listing order those numbered 10, 9 and 100.
-struct ListedWindow {
-    ListedWindow()
-    {
-        WriteTestFile(root.filePath("a.xml"), Document("10", "2024-02-01", "1000", "Бета", "10"));
-        WriteTestFile(root.filePath("b.xml"), Document("9", "2024-01-15", "20.5", kLongName, "9"));
-        WriteTestFile(root.filePath("c.xml"), Document("100", "2023-12-31", "300"));
-        window.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-        ReadNow(window, root.path());
-    }
-
-    // The rows' numbers or other data from the top.
-    QStringList Rows(int role = Qt::DisplayRole) const
-    {
-        QStringList rows;
-        for (int row = 0; row < window.List->model()->rowCount(); ++row)
-            rows.append(window.List->model()->index(row, Number).data(role).toString());
-        return rows;
-    }
-
-    void ClickHeader(int column, int x = -8, Qt::MouseButton button = Qt::LeftButton)
-    {
-        QHeaderView* header = window.ListHeader;
-        x += header->sectionViewportPosition(column) + (x < 0 ? header->sectionSize(column) : 0);
-        QTest::mouseClick(header->viewport(), button, {}, QPoint(x, header->height() / 2));
-    }
-
-    void ClickRow(int row, Qt::KeyboardModifiers modifiers = {})
-    {
-        const QRect rect = window.List->visualRect(window.List->model()->index(row, Payer));
-        QTest::mouseClick(window.List->viewport(), Qt::LeftButton, modifiers, rect.center());
-    }
-
-    QString Grid(int row, int column = 1) const { return window.Grid1->item(row, column)->text(); }
-
-    QTemporaryDir root;
-    Form1 window{kConfigFolder};
-};
-
 } // namespace
 
-TEST(DocumentList, TheTopRowChoosesHowAColumnSortsAscendingAndTheHeaderBoxChecksEveryRow)
+TEST(DocumentList, SpaceAndTheHeaderBoxCheckRowsTheGridShowsTheCurrentRowAndTheTopRowPicksTheSort)
 {
-    ListedWindow list;
-    CheckableHeader* header = list.window.ListHeader;
-    const std::pair<Column, QStringList> clicks[] = {
-        {Number, {"9", "10", "100"}}, // numbers, not texts
-        {Number, {"9", "10", "100"}}, // a second click does not turn the order round
-        {Amount, {"9", "100", "10"}}, // amounts in the currency form are numbers
-        {Date, {"100", "9", "10"}},   // dates, not texts or numbers
-        {Inn, {"100", "10", "9"}},    // the top row's INN is empty: texts
-        {Payer, {"100", "9", "10"}},  // texts without regard to case
+    // Three documents read into a shown window, in listing order those numbered 10, 9 and 100.
+    QTemporaryDir root;
+    WriteTestFile(root.filePath("a.xml"), Document({"10", "2024-02-01", "1000", "Бета", "10"}));
+    WriteTestFile(root.filePath("b.xml"), Document({"9", "2024-01-15", "20.5", kLongName, "9"}));
+    WriteTestFile(root.filePath("c.xml"), Document({"100", "2023-12-31", "300"}));
+    Form1 window(kConfigFolder);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ReadNow(window, root.path());
+    QTreeView* view = window.List;
+    CheckableHeader* header = window.ListHeader;
+    const auto rows = [&](int role) { return ColumnTexts(view->model(), Number, role); };
+    const auto grid = [&](int row, int col = 1) { return window.Grid1->item(row, col)->text(); };
+    const auto clickRow = [&](int row, Qt::KeyboardModifiers modifiers = {}) {
+        const QRect rect = view->visualRect(view->model()->index(row, Payer));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, rect.center());
     };
-    for (const auto& [column, order] : clicks) {
-        list.ClickHeader(column);
-        EXPECT_EQ(list.Rows(), order) << column;
-        EXPECT_TRUE(header->isSortIndicatorShown() && header->sortIndicatorSection() == column &&
-                    header->sortIndicatorOrder() == Qt::AscendingOrder);
-        // The arrow takes room of its own: the caption stays whole.
-        EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column)) << column;
-        const QAbstractItemModel* rows = list.window.List->model();
-        EXPECT_EQ(rows->index(0, Payer).data(Qt::BackgroundRole).value<QBrush>().color(),
-                  QColor(238, 238, 238));
-        EXPECT_FALSE(rows->index(1, Payer).data(Qt::BackgroundRole).isValid());
-        EXPECT_TRUE(rows->index(2, Payer).data(Qt::BackgroundRole).isValid());
-    }
-    // The header's box, the rest of its first section: where the click lands, with which button.
-    list.window.Table()->setData(list.window.Table()->index(1, 0), Qt::Unchecked,
-                                 Qt::CheckStateRole);
-    const int box = header->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
-                    2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);
-    const std::tuple<int, Qt::MouseButton, Qt::CheckState, Column> boxClicks[] = {
-        {4, Qt::LeftButton, Qt::Unchecked, Payer},
-        {box - 1, Qt::LeftButton, Qt::Checked, Payer},
-        {4, Qt::RightButton, Qt::Checked, Payer},
-        {box, Qt::LeftButton, Qt::Checked, Number},
+    // Clicks a header section x pixels from its left edge, or from its right one when x < 0.
+    const auto clickHeader = [&](int column, int x = -8, Qt::MouseButton button = Qt::LeftButton) {
+        x += header->sectionViewportPosition(column) + (x < 0 ? header->sectionSize(column) : 0);
+        QTest::mouseClick(header->viewport(), button, {}, QPoint(x, header->height() / 2));
     };
-    for (const auto& [x, button, state, sorted] : boxClicks) {
-        list.ClickHeader(Number, x, button);
-        EXPECT_EQ(header->CheckState(0), state) << x;
-        EXPECT_EQ(list.Rows(Qt::CheckStateRole), QStringList(3, QString::number(state))) << x;
-        EXPECT_EQ(header->sortIndicatorSection(), sorted) << x;
-    }
 
-    // New documents keep the column's way until a click asks the new top row again.
-    list.ClickHeader(Payer);
-    QTemporaryDir numbers;
-    for (const char* payer : {"10", "9", "100"})
-        WriteTestFile(numbers.filePath(QString(payer) + ".xml"), Document(payer, "", "1", payer));
-    ReadNow(list.window, numbers.path());
-    EXPECT_EQ(list.Rows(), QStringList({"10", "100", "9"}));
-    list.ClickHeader(Payer);
-    EXPECT_EQ(list.Rows(), QStringList({"9", "10", "100"}));
-    // A click on an emptied table leaves the arrow where the last sort put it.
-    QDir(numbers.path()).mkpath("empty");
-    ReadNow(list.window, numbers.filePath("empty"));
-    list.ClickHeader(Date);
-    EXPECT_TRUE(header->isSortIndicatorShown() && header->sortIndicatorSection() == Payer);
-}
-
-TEST(DocumentList, SpaceChecksTheCurrentRowAndTheGridShowsTheCurrentRowOfTheSelection)
-{
-    ListedWindow list;
-    QTreeView* view = list.window.List;
-    list.window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&list.window));
-    EXPECT_FALSE(list.window.Grid1->isEnabled());
     for (const int column : {Number, Payer, Inn}) {
         view->setCurrentIndex(view->model()->index(1, column));
         QTest::keyClick(view, Qt::Key_Space);
-        EXPECT_EQ(list.Rows(Qt::CheckStateRole), QStringList({"2", "0", "2"})) << column;
+        EXPECT_EQ(rows(Qt::CheckStateRole), QStringList({"2", "0", "2"})) << column;
         QTest::keyClick(view, Qt::Key_Space);
-        EXPECT_EQ(list.Rows(Qt::CheckStateRole), QStringList({"2", "2", "2"})) << column;
+        EXPECT_EQ(rows(Qt::CheckStateRole), QStringList({"2", "2", "2"})) << column;
     }
     // Other keys, other widgets and other events are theirs.
-    QObject* lists = list.window.findChild<DocumentListController*>();
-    EXPECT_FALSE(
-        Filtered(lists, list.window.Grid1, QKeyEvent(QEvent::KeyPress, Qt::Key_Space, {})));
-    EXPECT_FALSE(
-        Filtered(lists, view, QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::ShiftModifier)));
-    EXPECT_FALSE(Filtered(lists, view, QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, {})));
+    QObject* lists = window.findChild<DocumentListController*>();
+    const QEvent::Type press = QEvent::KeyPress;
+    EXPECT_FALSE(Filtered(lists, window.Grid1, QKeyEvent(press, Qt::Key_Space, {})) ||
+                 Filtered(lists, view, QKeyEvent(press, Qt::Key_Space, Qt::ShiftModifier)) ||
+                 Filtered(lists, view, QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, {})));
     QTest::keyClick(view, Qt::Key_Down);
-    EXPECT_EQ(list.Grid(Number), "100");
-
+    EXPECT_EQ(grid(Number), "100");
+    // The grid shows the current row while it is selected, else the last row selected.
+    const Qt::KeyboardModifier ctrl = Qt::ControlModifier;
     const std::pair<std::function<void()>, QString> steps[] = {
-        {[&] { list.ClickRow(0); }, "10"},
-        {[&] { list.ClickRow(2); }, "100"},
-        {[&] { list.ClickRow(1, Qt::ControlModifier); }, "9"},
-        {[&] { list.ClickRow(1, Qt::ControlModifier); }, "9"}, // taking a row out shows no other
-        {[&] { QTest::keyClick(view, Qt::Key_Up, Qt::ControlModifier); }, "9"},
-        {[&] { QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier); }, "10"}, // the current one
-    };
+        {[&] { clickRow(0); }, "10"},
+        {[&] { clickRow(2); }, "100"},
+        {[&] { clickRow(1, ctrl); }, "9"},
+        {[&] { clickRow(1, ctrl); }, "9"},
+        {[&] { QTest::keyClick(view, Qt::Key_Up, ctrl); }, "9"},
+        {[&] { QTest::keyClick(view, Qt::Key_A, ctrl); }, "10"}};
     for (const auto& [act, shown] : steps) {
         act();
-        EXPECT_EQ(list.Grid(Number), shown) << view->currentIndex().row();
+        EXPECT_EQ(grid(Number), shown) << view->currentIndex().row();
     }
-    list.ClickRow(2);
-    EXPECT_TRUE(list.window.Grid1->isEnabled() && list.window.Grid1->updatesEnabled());
-    EXPECT_EQ(QStringList({list.Grid(Number, 0), list.Grid(Amount), list.Grid(Payer)}),
+    clickRow(2);
+    EXPECT_TRUE(window.Grid1->isEnabled() && window.Grid1->updatesEnabled());
+    EXPECT_EQ(QStringList({grid(Number, 0), grid(Amount), grid(Payer)}),
               QStringList({"Номер", "300,00\u00A0₽", ""}));
-    // The user drags the amount to the front: the grid keeps its rows.
-    list.window.ListHeader->moveSection(Amount, 0);
-    list.ClickRow(1);
-    EXPECT_EQ(QStringList({list.Grid(Amount, 0), list.Grid(Amount), list.Grid(Payer)}),
+    // The user drags the amount to the front: the grid keeps its rows, and long values wrap.
+    header->moveSection(Amount, 0);
+    clickRow(1);
+    EXPECT_EQ(QStringList({grid(Amount, 0), grid(Amount), grid(Payer)}),
               QStringList({"Сумма", "20,50\u00A0₽", kLongName}));
-    EXPECT_GT(list.window.Grid1->rowHeight(Payer), list.window.Grid1->rowHeight(Amount));
-    // A new read leaves the grid as it was until a row is selected again.
-    ReadNow(list.window, ExamplesFolder());
-    EXPECT_EQ(list.Grid(Payer), kLongName);
+    EXPECT_GT(window.Grid1->rowHeight(Payer), window.Grid1->rowHeight(Amount));
 
-    // Tab goes on from the grid to the next control, Shift+Tab back to the list.
-    list.window.Grid1->setFocus();
-    QTest::keyClick(list.window.Grid1, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), list.window.OptionsBtn);
-    list.window.Grid1->setFocus();
-    QTest::keyClick(list.window.Grid1, Qt::Key_Tab, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), view);
+    // Numbers, then again (no turning round), amounts, dates, texts without regard to case.
+    const std::pair<Column, QStringList> clicks[] = {
+        {Number, {"9", "10", "100"}}, {Number, {"9", "10", "100"}}, {Amount, {"9", "100", "10"}},
+        {Date, {"100", "9", "10"}},   {Payer, {"100", "9", "10"}},
+    };
+    for (const auto& [column, order] : clicks) {
+        clickHeader(column);
+        EXPECT_EQ(rows(Qt::DisplayRole), order) << column;
+        // The arrow takes room of its own: the caption stays whole. Odd rows from the top shade.
+        EXPECT_TRUE(header->isSortIndicatorShown() && header->sortIndicatorSection() == column &&
+                    header->sortIndicatorOrder() == Qt::AscendingOrder &&
+                    header->sectionSize(column) >= header->sectionSizeHint(column));
+        const QAbstractItemModel* shaded = view->model();
+        EXPECT_TRUE(shaded->index(0, Payer).data(Qt::BackgroundRole) ==
+                        QBrush(QColor(238, 238, 238)) &&
+                    !shaded->index(1, Payer).data(Qt::BackgroundRole).isValid() &&
+                    shaded->index(2, Payer).data(Qt::BackgroundRole).isValid());
+    }
+    // The header's box, the rest of its first section: where the click lands, with which button.
+    window.Table()->setData(window.Table()->index(1, 0), 0, Qt::CheckStateRole);
+    const int box = header->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                    2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);
+    const Qt::MouseButton L = Qt::LeftButton, R = Qt::RightButton;
+    const std::tuple<int, Qt::MouseButton, int, Column> boxClicks[] = {
+        {4, L, 0, Payer}, {box - 1, L, 2, Payer}, {4, R, 2, Payer}, {box, L, 2, Number}};
+    for (const auto& [x, button, state, sorted] : boxClicks) {
+        clickHeader(Number, x, button);
+        EXPECT_TRUE(header->CheckState(0) == state && header->sortIndicatorSection() == sorted)
+            << x;
+        EXPECT_EQ(rows(Qt::CheckStateRole), QStringList(3, QString::number(state))) << x;
+    }
 }

@@ -4,146 +4,82 @@
 #include "WindowDrag.h"
 #include "WindowTestSupport.h"
 
-#include <QDateTimeEdit>
-#include <QLabel>
-#include <QMouseEvent>
-#include <QPushButton>
-
-TEST(Form1, StartsWithTheColumnMapsColumnsAndItsControlsSetUp)
+TEST(Form1, StartsSetUpFollowsItsSizeOpensMenusFromTheKeyboardFitsTheStatusAndMovesByTheBand)
 {
     Form1 w(kConfigFolder);
     const Twips twips(&w);
-    EXPECT_EQ(w.windowTitle(), "XML-Выписка 1.0.0");
-    EXPECT_EQ(w.width(), twips.ToPixels(13572));
     const QList<QSize> icons = {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {256, 256}};
-    EXPECT_EQ(w.windowIcon().availableSizes(), icons);
-    EXPECT_EQ(QApplication::windowIcon().availableSizes(), icons);
-    ASSERT_GT(w.Table()->columnCount(), 4);
-    EXPECT_EQ(w.List->model()->headerData(0, Qt::Horizontal), "Номер");
-    for (int i = 0; i < w.Table()->columnCount(); ++i)
-        EXPECT_EQ(w.ListHeader->sectionSize(i), w.ListHeader->sectionSizeHint(i)) << i;
-    EXPECT_EQ(w.Grid1->rowCount(), w.Table()->columnCount());
-    EXPECT_EQ(w.Grid1->columnWidth(0), twips.ToPixels(2000));
-    EXPECT_EQ(w.StatusBar1->Text(), "Готов к работе ...");
-    EXPECT_LT(qAbs(w.DTPicker1->dateTime().secsTo(QDateTime::currentDateTime())), 60);
-    EXPECT_EQ(w.OptionsBtn->geometry(), twips.Rect(36, 36, 720, 492));
-    EXPECT_EQ(w.CommandOpen->toolTip() + w.OptionsBtn->toolTip(), "Открыть файл ...Настройки");
-    const QPalette grid = w.Grid1->palette();
     // What the user meets before reading anything, a few traits of the window per entry.
     const bool traits[] = {
+        w.windowTitle() == "XML-Выписка 1.0.0" && w.StatusBar1->Text() == "Готов к работе ...",
+        w.List->model()->headerData(0, Qt::Horizontal) == "Номер",
+        w.CommandOpen->toolTip() == "Открыть файл ..." && w.OptionsBtn->toolTip() == "Настройки",
+        QApplication::windowIcon().availableSizes() == icons,
+        w.width() == twips.ToPixels(13572) &&
+            w.OptionsBtn->geometry() == twips.Rect(36, 36, 720, 492),
+        w.Grid1->rowCount() == w.Table()->columnCount() &&
+            w.Grid1->columnWidth(0) == twips.ToPixels(2000),
         w.TxtFileIn->isReadOnly() && !w.CommandSaveAs->isEnabled() && !w.Grid1->isEnabled(),
         !w.Shape1->isVisibleTo(&w) && w.mnuOpn->defaultAction() == w.mnuOpen[0],
         w.CommandSaveAs->popupMode() == QToolButton::MenuButtonPopup,
         w.ListHeader->CheckState(0) == Qt::Unchecked && w.ListHeader->sectionsMovable(),
         w.List->selectionMode() == QAbstractItemView::ExtendedSelection,
         !w.ListHeader->stretchLastSection() && w.Grid1->horizontalHeader()->stretchLastSection(),
-        w.Grid1->editTriggers() == QAbstractItemView::NoEditTriggers,
-        grid.color(QPalette::Inactive, QPalette::Highlight) == QColor(213, 225, 242),
+        w.Grid1->editTriggers() == QAbstractItemView::NoEditTriggers &&
+            !w.Grid1->tabKeyNavigation(),
+        w.Grid1->palette().color(QPalette::Inactive, QPalette::Highlight) == QColor(213, 225, 242),
+        // The list's check box has room of its own beside the caption.
+        w.ListHeader->sectionSizeHint(0) - w.ListHeader->fontMetrics().horizontalAdvance("Номер") >=
+            w.style()->pixelMetric(QStyle::PM_IndicatorWidth) + 2,
     };
     for (size_t i = 0; i < std::size(traits); ++i)
         EXPECT_TRUE(traits[i]) << "trait " << i;
-}
 
-TEST(Form1, TheLayoutFollowsTheClientAreaAndKeepsItsLastUsableSizes)
-{
     // The list takes 60 % of the height the list and the grid share.
-    const QList<QRectF> usual = {{1668, 768, 8604, 324},   {10356, 720, 696, 396},
-                                 {10968, 12, 2592, 1224},  {168, 1248, 13224, 3000},
-                                 {156, 4332, 13224, 2000}, {168, 6416, 13224, 564},
-                                 {10332, 84, 2892, 384}};
-    const QList<QRectF> large = {{1668, 768, 9604, 324},   {11356, 720, 696, 396},
-                                 {11968, 12, 2592, 1224},  {168, 1248, 14224, 6000},
-                                 {156, 7332, 14224, 4000}, {168, 11416, 14224, 564},
-                                 {11332, 84, 2892, 384}};
-    const auto placed = [](double width, double height) {
-        const MainGeometry g = MainLayout::Arrange(MainLayout::Design(), width, height, 0);
-        return QList<QRectF>{g.txtFileIn, g.commandOpen, g.alphaLogo,    g.list,
-                             g.grid,      g.picCont,     g.commandSaveAs};
-    };
-    EXPECT_EQ(placed(13560, 7064), usual);
-    EXPECT_EQ(placed(14560, 12064), large);
-    const MainGeometry usable = MainLayout::Arrange(MainLayout::Design(), 13560, 7064, 0);
-    const MainGeometry tiny = MainLayout::Arrange(usable, 0, 0, 0);
+    const MainGeometry g = MainLayout::Arrange(MainLayout::Design(), 13560, 7064, 0);
+    const QList<QRectF> design = {{1668, 768, 8604, 324},   {10356, 720, 696, 396},
+                                  {10968, 12, 2592, 1224},  {168, 1248, 13224, 3000},
+                                  {156, 4332, 13224, 2000}, {168, 6416, 13224, 564},
+                                  {10332, 84, 2892, 384}};
+    EXPECT_EQ(QList<QRectF>({g.txtFileIn, g.commandOpen, g.alphaLogo, g.list, g.grid, g.picCont,
+                             g.commandSaveAs}),
+              design);
+    const MainGeometry tiny = MainLayout::Arrange(g, 0, 0, 0);
     EXPECT_EQ(QList<QSizeF>({tiny.list.size(), tiny.grid.size(), tiny.txtFileIn.size()}),
-              QList<QSizeF>({usable.list.size(), usable.grid.size(), usable.txtFileIn.size()}));
-    EXPECT_EQ(MainLayout::Arrange(usable, 336, 2064, 0).list.size(), QSizeF(0, 0));
-    EXPECT_EQ(MainLayout::Arrange(usable, 13560, 7064, 100).picCont.top(), 6316);
-
-    Form1 window(kConfigFolder);
-    window.show();
-    window.resize(300, 200);
-    EXPECT_EQ(window.frameGeometry().size(), QSize(800, 600)) << "the smallest the window gets";
-    window.resize(1000, 700);
-    const int more = Twips(&window).ToPixels(1000);
-    const QList<QWidget*> moving = {window.CommandOpen, window.AlphaLogo, window.CommandSaveAs};
-    const QList<QWidget*> widening = {window.TxtFileIn, window.List, window.Grid1, window.PicCont};
+              QList<QSizeF>({g.list.size(), g.grid.size(), g.txtFileIn.size()}));
+    EXPECT_EQ(MainLayout::Arrange(g, 336, 2064, 0).list.size(), QSizeF(0, 0));
+    EXPECT_EQ(MainLayout::Arrange(g, 13560, 7064, 100).picCont.top(), 6316);
+    w.show();
+    w.resize(300, 200);
+    EXPECT_EQ(w.frameGeometry().size(), QSize(800, 600)) << "the smallest the window gets";
+    w.resize(1000, 700);
+    const int more = twips.ToPixels(1000);
+    // Controls that move right, then those that widen, by what the window grows.
+    const QList<QWidget*> widgets = {w.CommandOpen, w.AlphaLogo, w.CommandSaveAs, w.TxtFileIn,
+                                     w.List,        w.Grid1,     w.PicCont};
     QList<QRect> before;
-    for (QWidget* w : moving + widening)
-        before.append(w->geometry());
-    window.resize(1000 + more, 700 + more);
-    for (int i = 0; i < moving.size(); ++i)
-        EXPECT_NEAR(moving[i]->x() - before[i].x(), more, 1) << i;
-    for (int i = 0; i < widening.size(); ++i)
-        EXPECT_NEAR(widening[i]->width() - before[3 + i].width(), more, 1) << i;
-    EXPECT_NEAR(window.List->height() - before[4].height(), more * 0.6, 1);
-    EXPECT_NEAR(window.PicCont->y() - before[6].y(), more, 1);
-    EXPECT_GT(window.TxtFileIn->x(), window.LabelW1->geometry().right());
-    EXPECT_GE(window.CommandSaveAs->width(), window.CommandSaveAs->sizeHint().width());
-}
+    for (QWidget* widget : widgets)
+        before.append(widget->geometry());
+    w.resize(1000 + more, 700 + more);
+    for (int i = 0; i < widgets.size(); ++i)
+        EXPECT_NEAR(i < 3 ? widgets[i]->x() - before[i].x()
+                          : widgets[i]->width() - before[i].width(),
+                    more, 1)
+            << i;
+    EXPECT_NEAR(w.List->height() - before[4].height(), more * 0.6, 1);
+    EXPECT_NEAR(w.PicCont->y() - before[6].y(), more, 1);
+    EXPECT_GT(w.TxtFileIn->x(), w.LabelW1->geometry().right());
+    EXPECT_GE(w.CommandSaveAs->width(), w.CommandSaveAs->sizeHint().width());
 
-TEST(Form1, TheStatusTextKeepsItsColourUntilToldAndLosesTheMiddleOfALongPath)
-{
-    Form1 window(kConfigFolder);
-    for (const auto& [colour, shown] : {std::pair{0xC0, 0xC0}, {-1, 0xC0}, {0x13579B, 0x13579B}}) {
-        window.ShowStatusText("Текст", colour);
-        EXPECT_EQ(window.StatusBar1->Color(), shown) << colour;
-    }
-    const QFontMetrics metrics{QFont()};
-    const QString head = "Успешно прочитано 5 документов в '";
-    const QString path = "/home/user/Документы/Платежи/2024/Март/выгрузка из банка за квартал";
-    const QString text = head + path + "'";
-    const int full = metrics.horizontalAdvance(text);
-    // A text, the room for it, how what is shown starts and ends.
-    const std::tuple<QString, int, QString, QString> cases[] = {
-        {text, full - 40, head + "/home", "квартал'"},
-        {"Обработка документов без пути в тексте", 60, "Обр", "…"},
-        {"Файл 'без второй кавычки в тексте", 60, "Фай", "…"},
-        {text, metrics.horizontalAdvance(head + "'…") + 2, head, "…"}, // a path of nothing but "…"
-    };
-    for (const auto& [text, width, starts, ends] : cases) {
-        const QString shown = StatusBar::Fit(text, metrics, width);
-        EXPECT_LE(metrics.horizontalAdvance(shown), width) << shown;
-        EXPECT_TRUE(shown.startsWith(starts) && shown.endsWith(ends)) << shown;
-        EXPECT_EQ(shown.contains(QChar(0x2026)), width < full) << shown;
-    }
-    window.resize(800, 600);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    window.ShowStatusText({head + path + path + path + "'", StatusColor::Green});
-    QCoreApplication::processEvents();
-    const QString shown = window.StatusBar1->ShownText();
-    EXPECT_TRUE(shown.startsWith(head + "/home") && shown.endsWith("квартал'")) << shown;
-    EXPECT_EQ(window.StatusBar1->toolTip(), head + path + path + path + "'");
-    EXPECT_GT(window.StatusBar1->findChild<QLabel*>()->width(), window.StatusBar1->width() / 2);
-    window.resize(1000, 600); // a wider panel shows more of the path
-    QCoreApplication::processEvents();
-    EXPECT_GT(window.StatusBar1->ShownText().size(), shown.size());
-}
-
-TEST(Form1, TheSplitButtonsMenusOpenFromTheKeyboardUnderTheirButtons)
-{
-    QTemporaryDir user;
-    Form1 window(ConfigFolders(kConfigFolder, user.path(), true));
-    window.show();
-    window.CommandSaveAs->setEnabled(true);
-    QToolButton* open = window.CommandOpen;
-    QToolButton* save = window.CommandSaveAs;
+    // The split buttons' menus open from the keyboard under their buttons.
+    w.CommandSaveAs->setEnabled(true);
+    QToolButton *opener = w.CommandOpen, *saver = w.CommandSaveAs;
     const Qt::KeyboardModifiers alt = Qt::AltModifier, no = Qt::NoModifier;
-    const std::tuple<QToolButton*, Qt::Key, Qt::KeyboardModifiers, QMenu*> cases[] = {
-        {open, Qt::Key_F4, no, window.mnuOpn},  {open, Qt::Key_Down, alt, window.mnuOpn},
-        {open, Qt::Key_Down, no, nullptr},      {open, Qt::Key_Up, alt, nullptr},
-        {save, Qt::Key_F4, no, window.mnuSave}, {save, Qt::Key_Down, alt, window.mnuSave}};
-    for (const auto& [button, key, modifiers, menu] : cases) {
+    const std::tuple<QToolButton*, Qt::Key, Qt::KeyboardModifiers, QMenu*> keys[] = {
+        {opener, Qt::Key_F4, no, w.mnuOpn},  {opener, Qt::Key_Down, alt, w.mnuOpn},
+        {opener, Qt::Key_Down, no, nullptr}, {opener, Qt::Key_Up, alt, nullptr},
+        {saver, Qt::Key_F4, no, w.mnuSave},  {saver, Qt::Key_Down, alt, w.mnuSave}};
+    for (const auto& [button, key, modifiers, menu] : keys) {
         QWidget* shown = nullptr;
         Answering(
             [&, b = button](QWidget* popup) {
@@ -151,38 +87,47 @@ TEST(Form1, TheSplitButtonsMenusOpenFromTheKeyboardUnderTheirButtons)
                     return;
                 EXPECT_EQ(popup->pos(),
                           b->mapToGlobal(QPoint(b->width() - popup->width(), b->height())));
-                // The save menu's one item is the option; the open menu's are dialogs.
-                QTest::keyClick(popup, popup == window.mnuSave ? Qt::Key_Down : Qt::Key_Escape);
-                QTest::keyClick(popup, popup == window.mnuSave ? Qt::Key_Return : Qt::Key_Escape);
+                QTest::keyClick(popup, Qt::Key_Escape);
                 EXPECT_FALSE(popup->isVisible());
-                if (popup->isVisible()) // a menu deaf to its keys would hold the test forever
-                    QCoreApplication::exit();
+                popup->close(); // a menu deaf to its keys would hold the test forever
             },
             [&, b = button, k = key, m = modifiers] { QTest::keyClick(b, k, m); });
         EXPECT_EQ(shown, menu) << key;
     }
-    EXPECT_EQ(Contents(user.filePath("USER.INI")), "[User]\r\nGotoAfterSave=0\r\n")
-        << "chosen twice from the keyboard";
-}
 
-TEST(Form1, ALeftDragOnTheBandOrTheLogoMovesTheWindowUntilTheReleaseAndAClickOnTheLogoOpensAbout)
-{
-    Form1 window(kConfigFolder);
-    window.move(50, 50);
-    window.show();
-    QWidget* band = window.centralWidget();
+    // The status text keeps its colour until told, and loses the middle of a long path.
+    for (const auto& [colour, shown] : {std::pair{0xC0, 0xC0}, {-1, 0xC0}, {0x13579B, 0x13579B}}) {
+        w.ShowStatusText("Текст", colour);
+        EXPECT_EQ(w.StatusBar1->Color(), shown) << colour;
+    }
+    const QFontMetrics metrics{QFont()};
+    const QString head = "Успешно прочитано 5 документов в '";
+    const QString path = "/home/user/Документы/Платежи/2024/Март/выгрузка из банка за квартал";
+    const QString text = head + path + "'", unquoted = "Файл 'без второй кавычки в тексте";
+    const int full = metrics.horizontalAdvance(text), room = metrics.horizontalAdvance(head + "'…");
+    // A text that just fits stays whole; one without a path, or with no room for one, is cut.
+    EXPECT_EQ(StatusBar::Fit(text, metrics, full), text);
+    EXPECT_EQ(StatusBar::Fit(unquoted, metrics, 60),
+              metrics.elidedText(unquoted, Qt::ElideRight, 60));
+    EXPECT_EQ(StatusBar::Fit(text, metrics, room), head + "…");
+    w.ShowStatusText({head + path + path + path + "'", StatusColor::Green});
+    const QString shown = w.StatusBar1->ShownText();
+    EXPECT_TRUE(shown.startsWith(head + "/home") && shown.endsWith("квартал'")) << shown;
+    EXPECT_EQ(w.StatusBar1->toolTip(), head + path + path + path + "'");
+
+    w.move(50, 50);
+    QWidget* band = w.centralWidget();
     auto* drag = band->findChild<WindowDrag*>();
-    const QPoint start = window.pos();
-    const QPoint screen = band->mapToGlobal(QPoint(0, 0)); // where the band began on the screen
-    const int top = window.TxtFileIn->y();
-    const QPoint in(20, top / 2), logo = window.AlphaLogo->geometry().center(), far(40, 25);
+    const QPoint start = w.pos(), screen = band->mapToGlobal(QPoint(0, 0)); // the band's origin
+    const int top = w.TxtFileIn->y();
+    const QPoint in(20, top / 2), logo = w.AlphaLogo->geometry().center(), far(40, 25);
     const QPoint near(QApplication::startDragDistance(), 0);
     const Qt::MouseButton L = Qt::LeftButton, R = Qt::RightButton, N = Qt::NoButton;
     const QEvent::Type press = QEvent::MouseButtonPress, move = QEvent::MouseMove,
                        release = QEvent::MouseButtonRelease;
-    // An event, its button, the buttons held, where; whether the drag takes it, where the window
-    // is then from where it started, whether the about box opens. A shaky click moves nothing,
-    // a release ends the move, also one the band did not see; a click on the band opens nothing.
+    // A left drag on the band or the logo moves the window until any release; a click on the logo
+    // opens the about box. An event, its button, the buttons held, where; whether the drag takes
+    // it, where the window is then from where it started, whether the about box opens.
     const std::tuple<QEvent::Type, Qt::MouseButton, Qt::MouseButtons, QPoint, bool, QPoint, bool>
         steps[] = {{press, L, L, in, 1, {}, 0},          {move, N, L, in + QPoint(2, 1), 1, {}, 0},
                    {move, N, L, in + near, 1, near, 0},  {move, N, L, in + far, 1, far, 0},
@@ -194,8 +139,7 @@ TEST(Form1, ALeftDragOnTheBandOrTheLogoMovesTheWindowUntilTheReleaseAndAClickOnT
                    {release, R, N, in, 0, far, 0},       {release, L, N, in, 1, far, 0},
                    {press, L, L, logo, 1, far, 0},       {release, L, N, logo, 1, far, 1}};
     for (const auto& [type, button, held, at, taken, moved, about] : steps) {
-        bool opened = false;
-        bool took = false;
+        bool opened = false, took = false;
         Answering(
             [&](QWidget* open) {
                 if (auto* box = qobject_cast<FormAbout*>(open)) {
@@ -207,22 +151,12 @@ TEST(Form1, ALeftDragOnTheBandOrTheLogoMovesTheWindowUntilTheReleaseAndAClickOnT
             [&, t = type, b = button, h = held, p = at] {
                 took = Filtered(drag, band, QMouseEvent(t, p, screen + p, b, h, Qt::NoModifier));
             });
-        EXPECT_EQ(took, taken) << type << " at " << at.x() << "," << at.y();
-        EXPECT_EQ(window.pos(), start + moved) << type << " at " << at.x() << "," << at.y();
-        EXPECT_EQ(opened, about) << type;
+        EXPECT_TRUE(took == taken && w.pos() == start + moved && opened == about)
+            << type << " at " << at.x() << "," << at.y();
     }
-    EXPECT_FALSE(Filtered(drag, window.List, QMouseEvent(press, in, in, L, L, {})));
-    EXPECT_EQ(window.AlphaLogo->cursor().shape(), Qt::PointingHandCursor);
-
-    FormAbout box;
-    EXPECT_EQ(QStringList({box.windowTitle(), box.LabelW1->text(), box.LabelW4->text()}),
-              QStringList({"О программе", "Версия: 1.0.0", FormAbout::InformationText()}));
-    EXPECT_GE(box.LabelW4->height(), box.LabelW4->heightForWidth(box.LabelW4->width()));
-    EXPECT_GT(box.minimumHeight(), box.Command1->geometry().bottom());
-    box.move(100, 100);
-    box.show();
-    QObject* logoDrag = box.AlphaLogo->findChild<WindowDrag*>();
-    Filtered(logoDrag, box.AlphaLogo, QMouseEvent(press, {10, 10}, {110, 110}, L, L, {}));
-    Filtered(logoDrag, box.AlphaLogo, QMouseEvent(move, {60, 40}, {160, 140}, N, L, {}));
-    EXPECT_EQ(box.pos(), QPoint(150, 130));
+    EXPECT_FALSE(Filtered(drag, w.List, QMouseEvent(press, in, in, L, L, {})));
+    EXPECT_EQ(w.AlphaLogo->cursor().shape(), Qt::PointingHandCursor);
+    FormAbout box; // whose own logo moves it
+    EXPECT_TRUE(Filtered(box.AlphaLogo->findChild<WindowDrag*>(), box.AlphaLogo,
+                         QMouseEvent(press, in, in, L, L, {})));
 }

@@ -1,39 +1,7 @@
 #include "InputSelection.h"
 #include "WindowTestSupport.h"
 
-#include <QDropEvent>
-#include <QFileDialog>
-#include <QMimeData>
-#include <QRegularExpression>
-#include <QUrl>
-
-namespace {
-
-// Drags paths (or other urls) over the target and drops them there, the source offering some
-// actions; returns the action the drop took, IgnoreAction when refused. Every step of a drag of
-// files is the selection's, and the box keeps its text until the drop.
-Qt::DropAction DropOn(Form1& window, QWidget* target, const QStringList& paths,
-                      Qt::DropActions offered)
-{
-    QObject* selection = window.findChild<InputSelection*>();
-    QMimeData data;
-    for (const QString& path : paths)
-        data.setUrls(
-            data.urls() << (path.startsWith('/') ? QUrl::fromLocalFile(path) : QUrl(path)));
-    const QString before = window.TxtFileIn->text();
-    QDragEnterEvent enter(QPoint(5, 5), offered, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &enter);
-    QDragMoveEvent move(QPoint(5, 5), offered, &data, Qt::LeftButton, Qt::NoModifier);
-    EXPECT_TRUE(selection->eventFilter(target, &move) && window.TxtFileIn->text() == before);
-    QDropEvent drop(QPointF(5, 5), offered, &data, Qt::LeftButton, Qt::NoModifier);
-    EXPECT_TRUE(selection->eventFilter(target, &drop));
-    EXPECT_TRUE(enter.isAccepted() == drop.isAccepted() && move.isAccepted() == drop.isAccepted());
-    return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
-}
-
-} // namespace
-
-TEST(InputSelection, ADropOnTheBoxOrTheListTakesTheFirstPathWhenItCanBeReadAsACopyOrALink)
+TEST(InputSelection, ADropOrTheOpenDialogsTakeAPathThatCanBeReadAndTheDialogsSpeakRussian)
 {
     QTemporaryDir root;
     const QString zip = WriteTestFile(root.filePath("PACK.Zip"), "x");
@@ -54,12 +22,31 @@ TEST(InputSelection, ADropOnTheBoxOrTheListTakesTheFirstPathWhenItCanBeReadAsACo
         {{txt}, C, old, I},       {{txt, zip}, C, old, I},
         {{none}, C, old, I},      {{web}, C, old, I}};
     Form1 window(kConfigFolder);
+    // Drags urls over the target and drops them, the source offering some actions: gives the
+    // action taken. Every step is the selection's, and the box keeps its text until the drop.
+    auto* selection = window.findChild<InputSelection*>();
+    QObject* filter = selection;
+    const auto dropOn = [&](QWidget* target, const QStringList& paths, Qt::DropActions offered) {
+        QMimeData data;
+        for (const QString& path : paths)
+            data.setUrls(data.urls() << QUrl::fromUserInput(path));
+        const QString before = window.TxtFileIn->text();
+        QDragEnterEvent enter(QPoint(5, 5), offered, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        QDragMoveEvent move(QPoint(5, 5), offered, &data, Qt::LeftButton, Qt::NoModifier);
+        EXPECT_TRUE(filter->eventFilter(target, &move) && window.TxtFileIn->text() == before);
+        QDropEvent drop(QPointF(5, 5), offered, &data, Qt::LeftButton, Qt::NoModifier);
+        EXPECT_TRUE(filter->eventFilter(target, &drop));
+        EXPECT_TRUE(enter.isAccepted() == drop.isAccepted() &&
+                    move.isAccepted() == drop.isAccepted());
+        return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
+    };
     EXPECT_TRUE(window.TxtFileIn->acceptDrops() && window.List->acceptDrops() &&
                 window.List->viewport()->acceptDrops());
     for (QWidget* target : {static_cast<QWidget*>(window.TxtFileIn), window.List->viewport()}) {
         for (const auto& [paths, offered, result, taken] : cases) {
             window.TxtFileIn->setText(old);
-            EXPECT_EQ(DropOn(window, target, paths, offered), taken) << paths.first();
+            EXPECT_EQ(dropOn(target, paths, offered), taken) << paths.first();
             EXPECT_EQ(window.TxtFileIn->text(), result) << paths.first();
         }
     }
@@ -67,81 +54,66 @@ TEST(InputSelection, ADropOnTheBoxOrTheListTakesTheFirstPathWhenItCanBeReadAsACo
     QMimeData text, file;
     text.setText(xml);
     file.setUrls({QUrl::fromLocalFile(zip)});
-    auto* selection = window.findChild<InputSelection*>();
     EXPECT_FALSE(Filtered(selection, window.TxtFileIn, QDragEnterEvent({}, C, &text, {}, {})));
     EXPECT_FALSE(selection->Drop(&text) || selection->Drop(nullptr));
     EXPECT_TRUE(selection->Drop(&file) && window.TxtFileIn->text() == zip);
-}
 
-TEST(InputSelection, TheOpenDialogsStartBesideTheInputShowFilesInRussianAndACancelChangesNothing)
-{
-    QTemporaryDir root;
-    const QString xml = WriteTestFile(root.filePath("a.xml"), QByteArray(1023, 'x'));
-    const QString folder = root.filePath("in");
-    QDir().mkpath(folder);
-    Form1 window(kConfigFolder);
     // The button itself or a menu item, the dialog's title, what is chosen (nothing: cancelled).
-    QAction* const* item = window.mnuOpen;
-    const QString file = "Открыть файл", dir = "Открыть папку";
-    const std::tuple<QAction*, QString, QString, QString> cases[] = {{nullptr, file, xml, xml},
-                                                                     {item[1], dir, folder, folder},
-                                                                     {item[0], file, {}, folder},
-                                                                     {item[1], dir, {}, folder},
-                                                                     {item[0], file, xml, xml}};
-    for (const auto& [command, title, chosen, input] : cases) {
-        QString asked;
+    QAction *file0 = window.mnuOpen[0], *folder1 = window.mnuOpen[1];
+    const QString open = "Открыть файл", dir = "Открыть папку";
+    const std::tuple<QAction*, QString, QString, QString> commands[] = {
+        {nullptr, open, xml, xml},
+        {folder1, dir, folder, folder},
+        {file0, open, {}, folder},
+        {folder1, dir, {}, folder}};
+    for (const auto& [command, title, chosen, input] : commands) {
         Answering(
-            [&, c = chosen](QWidget* open) {
+            [&, c = chosen, t = title](QWidget* open) {
                 auto* dialog = qobject_cast<QFileDialog*>(open);
-                ASSERT_NE(dialog, nullptr);
-                asked = dialog->windowTitle();
+                ASSERT_TRUE(dialog && dialog->windowTitle() == t);
                 dialog->selectFile(c.isEmpty() ? xml : c);
                 QMetaObject::invokeMethod(dialog, c.isEmpty() ? "reject" : "accept");
             },
             [&, c = command] { c ? c->trigger() : window.CommandOpen->click(); });
-        EXPECT_EQ(asked, title);
         EXPECT_EQ(window.TxtFileIn->text(), input);
     }
     // Where the dialogs start: the input's folder, else the home folder. Neither makes folders.
-    auto* selection = window.findChild<InputSelection*>();
-    for (const auto& [input, start] : {std::pair{QString(), QDir::homePath()},
-                                       {xml, root.path()},
-                                       {folder, folder},
-                                       {folder + "/gone/a.xml", QDir::homePath()}}) {
+    const QString home = QDir::homePath();
+    const std::tuple<QString, bool, QString> starts[] = {{QString(), false, home},
+                                                         {xml, true, root.path()},
+                                                         {folder, false, folder},
+                                                         {folder + "/gone/a.xml", true, home}};
+    for (const auto& [input, folders, start] : starts) {
         window.TxtFileIn->setText(input);
-        for (const bool folders : {false, true}) {
-            const auto dialog = selection->CreateDialog(folders);
-            EXPECT_EQ(dialog->directory().absolutePath(), QDir(start).absolutePath()) << input;
-            EXPECT_TRUE(dialog->testOption(QFileDialog::ReadOnly) &&
-                        dialog->testOption(QFileDialog::ShowDirsOnly) == folders);
-            EXPECT_EQ(dialog->fileMode(),
-                      folders ? QFileDialog::Directory : QFileDialog::ExistingFile);
-            EXPECT_EQ(dialog->nameFilters().join("|") + dialog->labelText(QFileDialog::FileName),
-                      folders ? "All Files (*)Папка:" : "*.xml; *.zip (*.xml *.zip)File &name:");
-            const auto* newFolder = dialog->findChild<QWidget*>("newFolderButton");
-            EXPECT_TRUE(newFolder && newFolder->isVisibleTo(dialog.get()) != folders);
-        }
+        const auto dialog = selection->CreateDialog(folders);
+        const auto* newFolder = dialog->findChild<QWidget*>("newFolderButton");
+        EXPECT_EQ(dialog->directory().absolutePath(), QDir(start).absolutePath()) << input;
+        EXPECT_TRUE(dialog->testOption(QFileDialog::ReadOnly) &&
+                    dialog->testOption(QFileDialog::ShowDirsOnly) == folders &&
+                    newFolder->isVisibleTo(dialog.get()) != folders);
     }
 
     // Sizes, kinds and dates in Russian, whatever the system's language.
-    const std::tuple<QString, qint64, QString> files[] = {
-        {"a.xml", 1023, "1023 Б"},    {"b.xml", 1024, "1,0 КБ"},      {"c.xml", 1536, "1,5 КБ"},
-        {"d.xml", 1 << 20, "1,0 МБ"}, {"e.xml", 3LL << 29, "1,5 ГБ"}, {"in", -1, ""}};
-    for (const auto& [name, size, shown] : files)
-        EXPECT_TRUE(size < 0 || QFile(WriteTestFile(root.filePath(name), "")).resize(size));
-    window.TxtFileIn->setText(root.path());
+    const QMap<QString, std::pair<qint64, QString>> files = {
+        {"a.xml", {1023, "1023 Б"}},      {"b.xml", {1024, "1,0 КБ"}},
+        {"c.xml", {1536, "1,5 КБ"}},      {"d.xml", {1 << 20, "1,0 МБ"}},
+        {"e.xml", {3LL << 29, "1,5 ГБ"}}, {"in", {-1, ""}}};
+    QTemporaryDir sized;
+    QDir(sized.path()).mkpath("in");
+    for (auto file = files.begin(); file != files.end(); ++file)
+        EXPECT_TRUE(file->first < 0 ||
+                    QFile(WriteTestFile(sized.filePath(file.key()), "")).resize(file->first));
+    window.TxtFileIn->setText(sized.path());
     const auto dialog = selection->CreateDialog(false);
     const auto* view = dialog->findChild<QTreeView*>("treeView");
-    const QAbstractItemModel* shown = view->model();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return shown->rowCount(view->rootIndex()) == 6; }, 5000));
+    const QModelIndex top = view->rootIndex();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view->model()->rowCount(top) == 6; }, 5000));
     const QRegularExpression date(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d$"));
     for (int row = 0; row < 6; ++row) {
-        const QModelIndex name = shown->index(row, 0, view->rootIndex());
-        const auto file = std::find_if(std::begin(files), std::end(files),
-                                       [&](const auto& f) { return name.data() == get<0>(f); });
-        ASSERT_NE(file, std::end(files)) << name.data().toString();
-        EXPECT_EQ(name.siblingAtColumn(1).data(), get<2>(*file)) << get<0>(*file);
-        EXPECT_EQ(name.siblingAtColumn(2).data() == "Папка", get<1>(*file) < 0) << get<0>(*file);
+        const QModelIndex name = view->model()->index(row, 0, top);
+        const auto [size, shown] = files.value(name.data().toString(), {0, "?"});
+        EXPECT_EQ(name.siblingAtColumn(1).data(), shown) << name.data().toString();
+        EXPECT_EQ(name.siblingAtColumn(2).data() == "Папка", size < 0) << shown;
         EXPECT_TRUE(date.match(name.siblingAtColumn(3).data().toString()).hasMatch());
     }
 }

@@ -7,18 +7,9 @@
 #include "StatusBar.h"
 #include "TestFiles.h"
 
-#include <QApplication>
-#include <QLineEdit>
-#include <QMenu>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QToolButton>
-#include <QTreeView>
-#include <functional>
+#include <QtTest>
+#include <QtWidgets>
 #include <gtest/gtest.h>
-#include <ostream>
 
 /// Lets failure messages name texts.
 inline std::ostream& operator<<(std::ostream& out, const QString& text)
@@ -28,16 +19,24 @@ inline std::ostream& operator<<(std::ostream& out, const QString& text)
 
 inline const QString kConfigFolder = QStringLiteral(VYPISKA_SOURCE_DIR "/config");
 
-/// A payment document with the requisites the window tests look at; empty ones are left out.
-inline QByteArray Document(const QString& number, const QString& date, const QString& amount,
-                           const QString& payer = {}, const QString& inn = {})
+/// A payment document with its number, date, amount, payer and INN; empty ones are left out.
+inline QByteArray Document(const QStringList& values)
 {
-    const QString names[] = {"НомерДок", "ДатаДок", "СуммаДок", "НаимПлат", "ИННПлат"};
-    const QString values[] = {number, date, amount, payer, inn};
+    const QStringList names = {"НомерДок", "ДатаДок", "СуммаДок", "НаимПлат", "ИННПлат"};
     QString text;
-    for (int i = 0; i < 5; ++i)
-        text += values[i].isEmpty() ? QString() : QString("<%1>%2</%1>").arg(names[i], values[i]);
+    for (int i = 0; i < values.size(); ++i)
+        text += values[i].isEmpty() ? "" : QString("<%1>%2</%1>").arg(names[i], values[i]);
     return ("<ПлатежноеПоручение>" + text + "</ПлатежноеПоручение>").toUtf8();
+}
+
+/// The texts of one column of a model, top to bottom.
+inline QStringList ColumnTexts(const QAbstractItemModel* model, int column,
+                               int role = Qt::DisplayRole)
+{
+    QStringList texts;
+    for (int row = 0; row < model->rowCount(); ++row)
+        texts.append(model->index(row, column).data(role).toString());
+    return texts;
 }
 
 /// Puts a path into the input box and runs the read cycle at once, as the timer's tick would.
@@ -47,8 +46,7 @@ inline void ReadNow(Form1& window, const QString& path)
     window.findChild<ReadController*>()->RunCycle();
 }
 
-/// Runs action, which may open a pop-up menu or a modal dialog; answer deals with what is open
-/// (nullptr when nothing is) from the event loop, and must close it.
+/// Runs action; answer gets the pop-up menu or modal dialog it opens, or nullptr, and closes it.
 inline void Answering(const std::function<void(QWidget*)>& answer,
                       const std::function<void()>& action)
 {
