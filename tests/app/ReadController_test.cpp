@@ -16,6 +16,10 @@ TEST(ReadController, TheTimerReadsTheBoxPathWithProgressAndReadsAPathArrivingMea
         shown.append({value, bar->maximum(), bar->isVisibleTo(&window)});
         EXPECT_TRUE(window.cursor().shape() == Qt::WaitCursor &&
                     !window.CommandSaveAs->isEnabled());
+        // "1000 из 1000" fits within the bar's frame and padding.
+        const QFontMetrics metrics = bar->fontMetrics();
+        EXPECT_GE(bar->width(),
+                  metrics.horizontalAdvance("1000 из 1000") + 3 * metrics.averageCharWidth());
         if (value != 500)
             return;
         window.TxtFileIn->setText(second.path());

@@ -74,4 +74,9 @@ TEST(SaveCommand, SavesTheCheckedRowsInTheListsOrderThroughTheChosenTypeBesideTh
     EXPECT_EQ(window.StatusBar1->Text(),
               "Нельзя сохранить выписку в '" + input + "': это читаемый документ");
     EXPECT_TRUE(Contents(input) == "input" && shown.size() == 3);
+    // After a save elsewhere, the next dialog proposes its name in that folder.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("elsewhere"));
+    EXPECT_TRUE(window.Saver()->SaveTo(dir.filePath("elsewhere/x.txt"), statement));
+    EXPECT_EQ(window.Saver()->CreateDialog(TemplateList(kConfigFolder))->selectedFiles(),
+              QStringList(dir.filePath("elsewhere/000125.txt")));
 }
