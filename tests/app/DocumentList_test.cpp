@@ -23,6 +23,8 @@ TEST(DocumentList, SpaceAndTheHeaderBoxCheckRowsTheGridShowsTheCurrentRowAndTheT
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     ReadNow(window, root.path());
     QTreeView* view = window.List;
+    QAbstractItemModelTester sorted(view->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
     CheckableHeader* header = window.ListHeader;
     const auto rows = [&](int role) { return ColumnTexts(view->model(), Number, role); };
     const auto grid = [&](int row, int col = 1) { return window.Grid1->item(row, col)->text(); };
