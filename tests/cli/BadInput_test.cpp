@@ -219,7 +219,12 @@ int Interrupt(const QStringList& arguments, const QString& temp, const QString& 
     const int watch = ::inotify_init1(IN_CLOEXEC);
     ::inotify_add_watch(watch, QFile::encodeName(folder).constData(), IN_CREATE);
     QProcess process;
-    StartCli(process, arguments, {.temp = temp});
+    // A signal the test's own parent ignores (as nohup does) is ignored by the run too.
+    const auto heedSignals = [] {
+        for (const int number : {SIGINT, SIGTERM, SIGHUP, SIGQUIT})
+            ::signal(number, SIG_DFL);
+    };
+    StartCli(process, arguments, {.temp = temp, .inChild = heedSignals});
     int seen = -1; // entries seen in the item; -1 until it appears
     alignas(inotify_event) char buffer[4096];
     while (seen < files && !process.waitForFinished(0) && process.state() != QProcess::NotRunning) {
