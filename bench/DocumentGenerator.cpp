@@ -57,15 +57,20 @@ bool WriteFile(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// Roubles and kopecks, up to two million.
+QString Amount(QRandomGenerator& random)
+{
+    const int roubles = random.bounded(1, 2000000);
+    return QStringLiteral("%1.%2").arg(roubles).arg(random.bounded(100), 2, 10, QChar(u'0'));
+}
+
 } // namespace
 
 QByteArray DocumentGenerator::Document(int i)
 {
     QRandomGenerator random(quint32(i) + 1);
     const QDate date = QDate(2024, 1, 1).addDays(i % 366);
-    const QString amount = QStringLiteral("%1.%2")
-                               .arg(random.bounded(1, 2000000))
-                               .arg(random.bounded(100), 2, 10, QChar(u'0'));
+    const QString amount = Amount(random);
     QString text =
         QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ПлатежноеПоручение>\n");
     text += QStringLiteral(
@@ -98,9 +103,7 @@ QByteArray DocumentGenerator::PayDoc(int i)
 {
     QRandomGenerator random(quint32(i) + 1);
     const QDate date = QDate(2024, 1, 1).addDays(i % 366);
-    const QString amount = QStringLiteral("%1.%2")
-                               .arg(random.bounded(1, 2000000))
-                               .arg(random.bounded(100), 2, 10, QChar(u'0'));
+    const QString amount = Amount(random);
     QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                   "<PayDocRu xmlns=\"urn:example:direct-exchange\">\n\t<Data>\n");
     text += QStringLiteral("\t\t<DocNo>%1</DocNo>\n\t\t<DocDate>%2</DocDate>\n\t\t<Sum>%3</Sum>\n")
