@@ -161,6 +161,8 @@ TEST(BadInput, EveryRunEndsWithItsStatusAndWritesOnlyItsOutput)
          "444 new\r\n\r\n"},
         {"a link: its target is replaced and keeps its mode", exportTo(link), 0, saved.arg(link),
          secret, "600 new\r\n\r\n"},
+        {"a settings file's name outside the configuration folders", exportTo(at("USER.INI")), 0,
+         saved.arg(at("USER.INI")), at("USER.INI"), "644 new\r\n\r\n"},
         {"a name of 255 bytes", exportTo(longName), 0, saved.arg(longName), longName,
          "644 new\r\n\r\n"},
         {"a character device", exportTo("/dev/null"), 0, saved.arg("/dev/null"), "/dev/null",

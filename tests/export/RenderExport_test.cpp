@@ -149,9 +149,9 @@ TEST_F(ExportTest, DirectivesFigureOverTheCheckedDocumentsInTheOrderGiven)
         QStringList unfilled = {};
     } cases[] = {
         {"<header>{=count} {=COUNT документ документа документов} {=sum Amount} {=min Дата} "
-         "{=max Дата} {=min ИНН} {=max Сумма}</header><document></document>",
+         "{=max Дата} {=min ИНН} {=max Сумма} {=min Имя} {=max Имя}</header><document></document>",
          {0, 1, 2, 3, 4},
-         "4 4 документа 1254.31 05.03.2024 07.03.2024 7701234560 1234.56\r\n"
+         "4 4 документа 1254.31 05.03.2024 07.03.2024 7701234560 1234.56 x ООО «Ромашка»\r\n"
          "\r\n\r\n\r\n\r\n"},
         {"<header>{=opening}|{=debits Сумма}|{=credits Сумма}|{=closing Сумма}</header>"
          "<document></document>",
