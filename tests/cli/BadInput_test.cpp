@@ -89,6 +89,7 @@ TEST(BadInput, EveryRunEndsWithItsStatusAndWritesOnlyItsOutput)
     ASSERT_TRUE(WriteZip(large, {{"a.xml", kDoc}, {"large.xml", kDoc + QByteArray(8192, ' ')}}));
 
     const QString readOnly = WriteTestFile(at("read-only.txt"), "old");
+    const QString settingsName = WriteTestFile(at("USER.INI"), "old");
     ::chmod(QFile::encodeName(readOnly).constData(), 0444);
     const QString secret = WriteTestFile(at("secret.txt"), "old");
     ::chmod(QFile::encodeName(secret).constData(), 0600);
@@ -161,8 +162,8 @@ TEST(BadInput, EveryRunEndsWithItsStatusAndWritesOnlyItsOutput)
          "444 new\r\n\r\n"},
         {"a link: its target is replaced and keeps its mode", exportTo(link), 0, saved.arg(link),
          secret, "600 new\r\n\r\n"},
-        {"a settings file's name outside the configuration folders", exportTo(at("USER.INI")), 0,
-         saved.arg(at("USER.INI")), at("USER.INI"), "644 new\r\n\r\n"},
+        {"a settings file's name outside the configuration folders", exportTo(settingsName), 0,
+         saved.arg(settingsName), settingsName, "644 new\r\n\r\n"},
         {"a name of 255 bytes", exportTo(longName), 0, saved.arg(longName), longName,
          "644 new\r\n\r\n"},
         {"a character device", exportTo("/dev/null"), 0, saved.arg("/dev/null"), "/dev/null",
