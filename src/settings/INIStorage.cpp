@@ -81,10 +81,12 @@ bool INIStorage::WriteVal(IniSection selector, const QString& key, const QVarian
     const QString path = SectionFile(selector);
     if (section.isEmpty() || key.isEmpty())
         return false;
-    const std::optional<QByteArray> bytes = ReadWholeFile(ReadFile(selector));
+    // The file read from: the user's copy once made, else the program's.
+    const QString source = ReadFile(selector);
+    const std::optional<QByteArray> bytes = ReadWholeFile(source);
     // A settings file that is there but cannot be read (a pipe, a device, no permission) is left
     // alone: writing one value into an empty text would lose every other one.
-    if (!bytes && QFileInfo::exists(ReadFile(selector)))
+    if (!bytes && QFileInfo::exists(source))
         return false;
     IniText text(bytes.value_or(QByteArray()));
     text.SetValue(section, key, value.toString());
@@ -92,7 +94,7 @@ bool INIStorage::WriteVal(IniSection selector, const QString& key, const QVarian
     if (QFileInfo::exists(path) && !(QFile::permissions(path) & QFileDevice::WriteOwner))
         return false;
     // The user's folder is made on the first write; the program's folder is never made here.
-    if (path != ReadFile(selector) && !QDir().mkpath(QFileInfo(path).absolutePath()))
+    if (path != source && !QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     // Written through a temporary file, so that a failure halfway never leaves half a file.
     QSaveFile file(path);
